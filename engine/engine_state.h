@@ -10,8 +10,8 @@ namespace tessaro {
 using SaturationRow = std::array<double, 7>;
 
 // The lower row L (last row whose key field is below the key) and the upper row U (first row whose
-// key field is at or above it) of the last lookup, and the key that lookup used. A lookup that finds
-// no new row on one side leaves that side as it was.
+// key field is at or above it) of the last lookup, and the key that lookup used. A lookup that
+// finds no new row on one side leaves that side as it was.
 struct SaturationBracket {
     SaturationRow lower{};
     SaturationRow upper{};
@@ -39,10 +39,10 @@ struct CycleState {
 
 // The shared records of the simulation engine.
 struct EngineState {
-    std::string CurrentRefrigerant;       // empty until the first project load of a run
-    std::string refrigerantPathPrefix;    // put before every table's file name; empty by default
-    int TMinEvaporating = 0;              // °C
-    int TMaxCondensing = 0;               // °C
+    std::string CurrentRefrigerant;     // empty until the first project load of a run
+    std::string refrigerantPathPrefix;  // put before every table's file name; empty by default
+    int TMinEvaporating = 0;            // °C
+    int TMaxCondensing = 0;             // °C
     SaturationBracket bracket;
     CycleState cycle;
 };

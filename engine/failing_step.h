@@ -8,7 +8,8 @@ namespace tessaro {
 // fractional power of a negative number, an overflow). A failed step is skipped: its target keeps
 // the value it had, and the caller sees false.
 inline bool SetIfFinite(double& target, double value) {
-    if (!std::isfinite(value)) return false;
+    if (!std::isfinite(value))
+        return false;
     target = value;
     return true;
 }

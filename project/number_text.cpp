@@ -1,16 +1,18 @@
 #include "project/number_text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace tessaro {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // strtod that always reads a point, whatever locale the process runs in.
 double StrtodPoint(const std::string& text) {
@@ -22,7 +24,8 @@ double StrtodPoint(const std::string& text) {
 size_t ScanNumber(std::string_view text, std::string& clean) {
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') clean += '-';
+        if (text[i] == '-')
+            clean += '-';
         ++i;
     }
     size_t digits = 0;
@@ -38,14 +41,17 @@ size_t ScanNumber(std::string_view text, std::string& clean) {
             ++digits;
         }
     }
-    if (digits == 0) return 0;
+    if (digits == 0)
+        return 0;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
         if (j < text.size() && IsDigit(text[j])) {
             clean += 'e';
             clean.append(text.substr(i + 1, j - i - 1));
-            while (j < text.size() && IsDigit(text[j])) clean += text[j++];
+            while (j < text.size() && IsDigit(text[j]))
+                clean += text[j++];
             i = j;
         }
     }
@@ -53,9 +59,11 @@ size_t ScanNumber(std::string_view text, std::string& clean) {
 }
 
 std::string ShortestText(double value) {
-    if (value == 0) value = 0;  // -0 is written as 0
+    if (value == 0)
+        value = 0;  // -0 is written as 0
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 
@@ -64,10 +72,13 @@ std::string ShortestText(double value) {
 std::optional<double> ParseNumberPrefix(std::string_view text, size_t* used) {
     std::string clean;
     size_t length = ScanNumber(text, clean);
-    if (used) *used = length;
-    if (length == 0) return 0.0;
+    if (used)
+        *used = length;
+    if (length == 0)
+        return 0.0;
     double value = StrtodPoint(clean);
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -75,7 +86,8 @@ std::optional<double> PlainNumericPrefix(std::string_view text) {
     std::string squeezed;
     squeezed.reserve(text.size());
     for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') squeezed += c;
+        if (c != ' ' && c != '\t' && c != '\n')
+            squeezed += c;
     }
     return ParseNumberPrefix(squeezed);
 }
@@ -99,7 +111,8 @@ std::string PlainNumberText(double value, char decimalSeparator) {
     std::string text = ShortestText(value);
     if (decimalSeparator != '.') {
         for (char& c : text) {
-            if (c == '.') c = decimalSeparator;
+            if (c == '.')
+                c = decimalSeparator;
         }
     }
     return text;
@@ -112,7 +125,8 @@ std::string SignPlaceNumberText(double value) {
     } else if (text.rfind("-0.", 0) == 0) {
         text.erase(1, 1);
     }
-    if (text[0] != '-') text.insert(text.begin(), ' ');
+    if (text[0] != '-')
+        text.insert(text.begin(), ' ');
     return text;
 }
 

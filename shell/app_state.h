@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "engine/engine_state.h"
 #include "shell/caption_tables.h"
 #include "shell/settings.h"
@@ -11,8 +13,11 @@ namespace tessaro {
 // folder, the settings record with its run flags, the caption tables of the current language and
 // the engine's records. Every test starts from a fresh one.
 struct AppState {
+    explicit AppState(WorkingDir workingDir = WorkingDir()) : dir(std::move(workingDir)) {}
+
     WorkingDir dir;
-    // The decimal separator of the user's number format ('.' or ','), used by the plain number text.
+    // The decimal separator of the user's number format ('.' or ','), used by the plain number
+    // text.
     char decimalSeparator = '.';
     Settings settings;
     CaptionTables captions;

@@ -23,11 +23,14 @@ template <typename SlotOf>
 void LoadTable(const WorkingDir& dir, const std::string& fileName, std::string_view languageCode,
                int count, SlotOf slotOf) {
     std::vector<std::string> fields;
-    if (!ReadLanguageFields(dir, fileName, languageCode, fields)) return;
+    if (!ReadLanguageFields(dir, fileName, languageCode, fields))
+        return;
     int n = 1;
     for (std::string& field : fields) {
-        if (n > count) break;
-        if (std::string* slot = slotOf(n)) *slot = std::move(field);
+        if (n > count)
+            break;
+        if (std::string* slot = slotOf(n))
+            *slot = std::move(field);
         ++n;
     }
 }
@@ -35,8 +38,9 @@ void LoadTable(const WorkingDir& dir, const std::string& fileName, std::string_v
 }  // namespace
 
 const std::string& UnitLabel(int n) {
-    static const std::array<std::string, 14> labels = {
-        "°C", "K", "m", "kW", "mm", "W", "bar", "mbar", "m³/h", "dm³", "kg", "m/s", "kg/s", "kJ/kg"};
+    static const std::array<std::string, 14> labels = {"°C", "K",   "m",    "kW",   "mm",
+                                                       "W",  "bar", "mbar", "m³/h", "dm³",
+                                                       "kg", "m/s", "kg/s", "kJ/kg"};
     return n >= 1 && n <= 14 ? labels[static_cast<size_t>(n - 1)] : kEmpty;
 }
 
@@ -62,43 +66,57 @@ const std::string& CaptionTables::Info(int n) const {
     return n >= 1 && n <= kInfoEntries ? info_[static_cast<size_t>(n)] : kEmpty;
 }
 
-std::string* CaptionTables::MainSlot(int n) { return SlotIn(main_, n); }
+std::string* CaptionTables::MainSlot(int n) {
+    return SlotIn(main_, n);
+}
 
 std::string* CaptionTables::CompressorSlot(int n) {
     switch (n) {
-        case 2: return &main_[199];
-        case 10: return &main_[1];
-        case 11: return &main_[169];
-        case 12: return &main_[170];
-        default: return SlotIn(compressor_, n);
+        case 2:
+            return &main_[199];
+        case 10:
+            return &main_[1];
+        case 11:
+            return &main_[169];
+        case 12:
+            return &main_[170];
+        default:
+            return SlotIn(compressor_, n);
     }
 }
 
 std::string* CaptionTables::ProgramSlot(int n) {
-    if (n >= 38 && n <= 40) return &main_[static_cast<size_t>(86 + n - 38)];
+    if (n >= 38 && n <= 40)
+        return &main_[static_cast<size_t>(86 + n - 38)];
     return SlotIn(program_, n);
 }
 
-std::string* CaptionTables::InfoSlot(int n) { return SlotIn(info_, n); }
+std::string* CaptionTables::InfoSlot(int n) {
+    return SlotIn(info_, n);
+}
 
 void CaptionTables::ClearInfo() {
-    for (std::string& entry : info_) entry.clear();
+    for (std::string& entry : info_)
+        entry.clear();
 }
 
 bool ReadLanguageFields(const WorkingDir& dir, const std::string& fileName,
                         std::string_view languageCode, std::vector<std::string>& fields) {
     std::optional<std::string> bytes = dir.ReadBytes(fileName);
-    if (!bytes) return false;
+    if (!bytes)
+        return false;
     std::string text = DecodeText(*bytes, CodePageOfLanguage(languageCode));
     FieldReader reader(text);
-    while (auto field = reader.Next()) fields.push_back(std::move(field->text));
+    while (auto field = reader.Next())
+        fields.push_back(std::move(field->text));
     return true;
 }
 
 void LoadMainCaptions(const WorkingDir& dir, std::string_view code, CaptionTables& tables) {
     LoadTable(dir, "Caption." + std::string(code), code, CaptionTables::kMainEntries,
               [&](int n) -> std::string* {
-                  if (n == 235 || n == 264 || n == 265) return nullptr;
+                  if (n == 235 || n == 264 || n == 265)
+                      return nullptr;
                   return tables.MainSlot(n);
               });
 }

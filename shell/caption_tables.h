@@ -22,7 +22,7 @@ const std::string& UnitLabel(int n);
 // as a main entry: main 1, 169, 170, 199 are compressor 10, 11, 12, 2; main 86, 87, 88 are program
 // 38, 39, 40. An entry that was never loaded is empty; a number outside a table reads as empty.
 class CaptionTables {
-public:
+  public:
     static constexpr int kMainEntries = 273;
     static constexpr int kCaptionListEntries = 61;
     static constexpr int kCompressorEntries = 24;
@@ -42,7 +42,7 @@ public:
     std::string* InfoSlot(int n);
     void ClearInfo();
 
-private:
+  private:
     std::array<std::string, kMainEntries + 1> main_;
     std::array<std::string, kCompressorEntries + 1> compressor_;
     std::array<std::string, kProgramEntries + 1> program_;

@@ -12,13 +12,20 @@ namespace {
 
 const char* IconvName(CodePage page) {
     switch (page) {
-        case CodePage::Windows1250: return "CP1250";
-        case CodePage::Windows1251: return "CP1251";
-        case CodePage::Windows1252: return "CP1252";
-        case CodePage::Windows1253: return "CP1253";
-        case CodePage::Windows1254: return "CP1254";
-        case CodePage::Windows1256: return "CP1256";
-        case CodePage::Dos850: return "CP850";
+        case CodePage::Windows1250:
+            return "CP1250";
+        case CodePage::Windows1251:
+            return "CP1251";
+        case CodePage::Windows1252:
+            return "CP1252";
+        case CodePage::Windows1253:
+            return "CP1253";
+        case CodePage::Windows1254:
+            return "CP1254";
+        case CodePage::Windows1256:
+            return "CP1256";
+        case CodePage::Dos850:
+            return "CP850";
     }
     return "CP1252";
 }
@@ -33,7 +40,8 @@ using IconvHandle = std::unique_ptr<iconv_t, IconvCloser>;
 
 IconvHandle OpenIconv(const char* to, const char* from) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return nullptr;
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return nullptr;
     return IconvHandle(new iconv_t(cd));
 }
 
@@ -52,9 +60,12 @@ void AppendUtf8(std::string& out, unsigned codePoint) {
 
 // Length of the UTF-8 sequence that starts with lead (1 for a stray byte).
 size_t Utf8Length(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
+    if (lead >= 0xF0 && lead < 0xF8)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
     return 1;
 }
 
@@ -82,7 +93,8 @@ void Convert(iconv_t cd, std::string_view in, std::string& out, OnFailure onFail
 bool ByteIsUndefined(CodePage page, unsigned char byte) {
     std::string decoded;
     auto cd = OpenIconv("UTF-8", IconvName(page));
-    if (!cd) return true;
+    if (!cd)
+        return true;
     char in = static_cast<char>(byte);
     char* inPtr = &in;
     size_t inLeft = 1;
@@ -95,24 +107,32 @@ bool ByteIsUndefined(CodePage page, unsigned char byte) {
 }  // namespace
 
 CodePage CodePageOfLanguage(std::string_view code) {
-    if (code == "ARA") return CodePage::Windows1256;
-    if (code == "BUL" || code == "RUS") return CodePage::Windows1251;
-    if (code == "GRE") return CodePage::Windows1253;
-    if (code == "TRK") return CodePage::Windows1254;
-    if (code == "POL" || code == "HUN" || code == "ROM") return CodePage::Windows1250;
+    if (code == "ARA")
+        return CodePage::Windows1256;
+    if (code == "BUL" || code == "RUS")
+        return CodePage::Windows1251;
+    if (code == "GRE")
+        return CodePage::Windows1253;
+    if (code == "TRK")
+        return CodePage::Windows1254;
+    if (code == "POL" || code == "HUN" || code == "ROM")
+        return CodePage::Windows1250;
     return CodePage::Windows1252;
 }
 
 std::string DecodeText(std::string_view bytes, CodePage page) {
     bool plain = true;
-    for (unsigned char c : bytes) plain = plain && c < 0x80;
-    if (plain) return std::string(bytes);
+    for (unsigned char c : bytes)
+        plain = plain && c < 0x80;
+    if (plain)
+        return std::string(bytes);
 
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     auto cd = OpenIconv("UTF-8", IconvName(page));
     if (!cd) {
-        for (unsigned char c : bytes) AppendUtf8(out, c);
+        for (unsigned char c : bytes)
+            AppendUtf8(out, c);
         return out;
     }
     Convert(*cd, bytes, out, [](std::string_view rest, std::string& o) {
@@ -124,20 +144,24 @@ std::string DecodeText(std::string_view bytes, CodePage page) {
 
 std::string EncodeText(std::string_view text, CodePage page) {
     bool plain = true;
-    for (unsigned char c : text) plain = plain && c < 0x80;
-    if (plain) return std::string(text);
+    for (unsigned char c : text)
+        plain = plain && c < 0x80;
+    if (plain)
+        return std::string(text);
 
     std::string out;
     out.reserve(text.size());
     auto cd = OpenIconv(IconvName(page), "UTF-8");
-    if (!cd) return std::string(text);
+    if (!cd)
+        return std::string(text);
     Convert(*cd, text, out, [page](std::string_view rest, std::string& o) {
         unsigned char lead = static_cast<unsigned char>(rest[0]);
         size_t length = std::min(Utf8Length(lead), rest.size());
         // A character U+0080..U+00FF that was read from a byte the code page leaves undefined is
         // written back as that byte, so such a text survives a round trip.
         if (length == 2 && (lead == 0xC2 || lead == 0xC3)) {
-            unsigned char byte = static_cast<unsigned char>(((lead & 0x03) << 6) | (rest[1] & 0x3F));
+            unsigned char byte =
+                static_cast<unsigned char>(((lead & 0x03) << 6) | (rest[1] & 0x3F));
             if (ByteIsUndefined(page, byte)) {
                 o += static_cast<char>(byte);
                 return length;

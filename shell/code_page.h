@@ -6,7 +6,15 @@
 namespace tessaro {
 
 // The 8-bit code pages in which the data files are written. Inside the program all text is UTF-8.
-enum class CodePage { Windows1250, Windows1251, Windows1252, Windows1253, Windows1254, Windows1256, Dos850 };
+enum class CodePage {
+    Windows1250,
+    Windows1251,
+    Windows1252,
+    Windows1253,
+    Windows1254,
+    Windows1256,
+    Dos850
+};
 
 // The code page of a language's files (captions, help, language information) and of the files
 // written while it is current: Arabic 1256, Bulgarian and Russian 1251, Greek 1253, Turkish 1254,

@@ -8,7 +8,8 @@
 namespace tessaro {
 
 void FieldReader::SkipSpaces() {
-    while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+    while (pos_ < text_.size() && text_[pos_] == ' ')
+        ++pos_;
 }
 
 bool FieldReader::AtLineEnd() const {
@@ -17,7 +18,8 @@ bool FieldReader::AtLineEnd() const {
 
 bool FieldReader::AtEnd() const {
     size_t p = pos_;
-    while (p < text_.size() && text_[p] == ' ') ++p;
+    while (p < text_.size() && text_[p] == ' ')
+        ++p;
     return p >= text_.size();
 }
 
@@ -30,26 +32,33 @@ void FieldReader::ConsumeDelimiter(Field& field) {
         ++pos_;
         return;
     }
-    if (text_[pos_] == '\r') ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    if (text_[pos_] == '\r')
+        ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n')
+        ++pos_;
     field.endsLine = true;
 }
 
 std::optional<Field> FieldReader::Next() {
     SkipSpaces();
-    if (pos_ >= text_.size()) return std::nullopt;
+    if (pos_ >= text_.size())
+        return std::nullopt;
     Field field;
     if (text_[pos_] == '"') {
         size_t close = text_.find('"', pos_ + 1);
-        if (close == std::string_view::npos) close = text_.size();
+        if (close == std::string_view::npos)
+            close = text_.size();
         field.text.assign(text_.substr(pos_ + 1, close - pos_ - 1));
         pos_ = std::min(close + 1, text_.size());
-        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd())
+            ++pos_;
     } else {
         size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd())
+            ++pos_;
         size_t end = pos_;
-        while (end > start && text_[end - 1] == ' ') --end;
+        while (end > start && text_[end - 1] == ' ')
+            --end;
         field.text.assign(text_.substr(start, end - start));
     }
     ConsumeDelimiter(field);
@@ -60,7 +69,8 @@ std::vector<std::string> FieldReader::NextLine() {
     std::vector<std::string> fields;
     while (auto field = Next()) {
         fields.push_back(std::move(field->text));
-        if (field->endsLine) break;
+        if (field->endsLine)
+            break;
     }
     return fields;
 }
@@ -68,21 +78,27 @@ std::vector<std::string> FieldReader::NextLine() {
 std::optional<double> FieldNumber(std::string_view text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-    if (begin == end) return 0.0;
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    if (begin == end)
+        return 0.0;
     std::string_view body = text.substr(begin, end - begin);
     size_t used = 0;
     std::optional<double> value = ParseNumberPrefix(body, &used);
-    if (!value || used != body.size() || used == 0) return std::nullopt;
+    if (!value || used != body.size() || used == 0)
+        return std::nullopt;
     return value;
 }
 
 std::optional<int> FieldInteger(std::string_view text) {
     std::optional<double> value = FieldNumber(text);
-    if (!value) return std::nullopt;
+    if (!value)
+        return std::nullopt;
     double rounded = std::nearbyint(*value);
-    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
     return static_cast<int>(rounded);
 }
 

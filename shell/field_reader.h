@@ -22,7 +22,7 @@ struct Field {
 // - the delimiter is consumed: a comma, or a line end (CR LF, LF or a lone CR).
 // Spaces after the last line end make no field. Only spaces are skipped, never tabs.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     // The next field, or nothing at the end of the text.
@@ -33,7 +33,7 @@ public:
 
     bool AtEnd() const;
 
-private:
+  private:
     void SkipSpaces();
     bool AtLineEnd() const;
     void ConsumeDelimiter(Field& field);

@@ -5,7 +5,8 @@
 namespace tessaro {
 
 void FieldWriter::Separate() {
-    if (lineHasField_) content_ += ',';
+    if (lineHasField_)
+        content_ += ',';
     lineHasField_ = true;
 }
 

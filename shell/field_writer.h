@@ -8,7 +8,7 @@ namespace tessaro {
 // Builds the lines of a data file in the form the reader takes back: texts in double quotes,
 // integers as bare digits, numbers with a point, fields separated by commas, lines ended by CR LF.
 class FieldWriter {
-public:
+  public:
     // A text field. A double quote inside it would end the field early, so it is written as two
     // apostrophes.
     FieldWriter& Text(std::string_view text);
@@ -20,7 +20,7 @@ public:
 
     const std::string& Content() const { return content_; }
 
-private:
+  private:
     void Separate();
 
     std::string content_;

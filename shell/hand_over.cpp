@@ -15,11 +15,14 @@ void ReadAndResetHandOver(const WorkingDir& dir, Settings& settings) {
         std::string text = DecodeText(*bytes, CodePage::Windows1252);
         FieldReader reader(text);
         int a = 0;
-        if (auto field = reader.Next()) a = FieldInteger(field->text).value_or(0);
+        if (auto field = reader.Next())
+            a = FieldInteger(field->text).value_or(0);
         if (auto field = reader.Next()) {
-            if (auto b = FieldInteger(field->text)) settings.HandOverActive = *b;
+            if (auto b = FieldInteger(field->text))
+                settings.HandOverActive = *b;
         }
-        if (a != 0 && settings.HandOverActive != 0) reader.Next();  // the text is not used
+        if (a != 0 && settings.HandOverActive != 0)
+            reader.Next();  // the text is not used
     }
     dir.OpenForReplace(kHandOverFile, "0\r\n0\r\n");
 }

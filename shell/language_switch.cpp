@@ -9,19 +9,24 @@ namespace tessaro {
 
 bool CheckLanguageAvailable(const AppState& state, std::string_view code, MessageBox& messages) {
     std::optional<std::string> bytes = state.dir.ReadBytes("Caption." + std::string(code));
-    if (bytes && !bytes->empty()) return true;
+    if (bytes && !bytes->empty())
+        return true;
     std::string text = state.captions.Main(91) + " " + state.captions.CaptionList(61);
-    messages.Show(text, std::string(kApplicationTitle), MessageIcon::Exclamation, MessageButtons::Ok);
+    messages.Show(text, std::string(kApplicationTitle), MessageIcon::Exclamation,
+                  MessageButtons::Ok);
     return false;
 }
 
 bool SwitchLanguage(AppState& state, std::string_view code, MessageBox& messages,
                     const std::function<void()>& recaption) {
-    if (!CheckLanguageAvailable(state, code, messages)) return false;
+    if (!CheckLanguageAvailable(state, code, messages))
+        return false;
     state.settings.LanguageCode = std::string(code);
     LoadAllCaptions(state.dir, code, state.captions);
-    if (recaption) recaption();
-    if (code == "SWE") SaveSettings(state.dir, state.settings);
+    if (recaption)
+        recaption();
+    if (code == "SWE")
+        SaveSettings(state.dir, state.settings);
     LoadInfoTexts(state.dir, code, state.captions);
     return true;
 }

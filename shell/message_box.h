@@ -11,7 +11,7 @@ enum class MessageAnswer { Ok, Yes, No };
 // The modal message box of the platform. The windows show a real one; tests and the headless
 // calculator record the texts.
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     virtual MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
                                MessageButtons buttons) = 0;
@@ -19,7 +19,7 @@ public:
 
 // The busy mouse pointer (or any busy indication) while a long step runs.
 class BusyPointer {
-public:
+  public:
     virtual ~BusyPointer() = default;
     virtual void SetBusy(bool busy) = 0;
 };

@@ -21,7 +21,8 @@ struct SettingsLines {
 
 std::optional<SettingsLines> ReadSettingsLines(const WorkingDir& dir) {
     std::optional<std::string> bytes = dir.ReadBytes(kSettingsFile);
-    if (!bytes) return std::nullopt;
+    if (!bytes)
+        return std::nullopt;
     std::string text = DecodeText(*bytes, CodePage::Windows1252);
     FieldReader reader(text);
     SettingsLines lines;
@@ -36,31 +37,36 @@ const std::string* FieldAt(const Line& line, size_t n) {
 }
 
 void ReadText(const Line& line, size_t n, std::string& target) {
-    if (const std::string* field = FieldAt(line, n)) target = *field;
+    if (const std::string* field = FieldAt(line, n))
+        target = *field;
 }
 
 void ReadInteger(const Line& line, size_t n, int& target) {
     if (const std::string* field = FieldAt(line, n)) {
-        if (auto value = FieldInteger(*field)) target = *value;
+        if (auto value = FieldInteger(*field))
+            target = *value;
     }
 }
 
 void ReadNumber(const Line& line, size_t n, double& target) {
     if (const std::string* field = FieldAt(line, n)) {
-        if (auto value = FieldNumber(*field)) target = *value;
+        if (auto value = FieldNumber(*field))
+            target = *value;
     }
 }
 
 std::string TrimSpaces(const std::string& text) {
     size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return {};
+    if (begin == std::string::npos)
+        return {};
     size_t end = text.find_last_not_of(' ');
     return text.substr(begin, end - begin + 1);
 }
 
 std::string UpperAscii(std::string text) {
     for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     return text;
 }
@@ -69,7 +75,8 @@ std::string UpperAscii(std::string text) {
 void ReadV10(const Line& line, double& target) {
     std::string text;
     ReadText(line, 3, text);
-    if (auto value = DecimalCommaConversion(text)) target = *value;
+    if (auto value = DecimalCommaConversion(text))
+        target = *value;
 }
 
 void ReadLineOneRest(const Line& line, Settings& s) {
@@ -91,9 +98,12 @@ void ReadLineTwo(const Line& line, Settings& s) {
 
 void NormaliseDriveText(SuiteFields& suite) {
     std::string drive = TrimSpaces(suite.V6);
-    if (CharacterCount(drive) > 3) drive = "C:\\";
-    if (drive.empty() || drive == "0" || UpperAscii(drive) == "C:") drive = "C:\\";
-    if (suite.V7 == 77) drive.clear();
+    if (CharacterCount(drive) > 3)
+        drive = "C:\\";
+    if (drive.empty() || drive == "0" || UpperAscii(drive) == "C:")
+        drive = "C:\\";
+    if (suite.V7 == 77)
+        drive.clear();
     suite.V6 = drive;
 }
 
@@ -101,7 +111,8 @@ void NormaliseDriveText(SuiteFields& suite) {
 
 size_t CharacterCount(const std::string& text) {
     size_t count = 0;
-    for (unsigned char c : text) count += (c & 0xC0) != 0x80;
+    for (unsigned char c : text)
+        count += (c & 0xC0) != 0x80;
     return count;
 }
 
@@ -113,8 +124,9 @@ std::optional<std::string> LoadSettingsShort(const WorkingDir& dir, Settings& s)
     }
     const Line& line = lines->first;
     if (line.size() < 11) {
-        return std::string("The settings file \"") + kSettingsFile + "\" is incomplete: its first line holds " +
-               std::to_string(line.size()) + " fields where at least 11 are needed.";
+        return std::string("The settings file \"") + kSettingsFile +
+               "\" is incomplete: its first line holds " + std::to_string(line.size()) +
+               " fields where at least 11 are needed.";
     }
     s.LanguageCode = line[3];
     s.CurrencyCode = line[4];
@@ -128,7 +140,8 @@ std::optional<std::string> LoadSettingsShort(const WorkingDir& dir, Settings& s)
 
 void LoadSettingsCarried(const WorkingDir& dir, Settings& s) {
     std::optional<SettingsLines> lines = ReadSettingsLines(dir);
-    if (!lines) return;
+    if (!lines)
+        return;
     ReadInteger(lines->first, 8, s.suite.V1);
     ReadLineOneRest(lines->first, s);
     ReadLineTwo(lines->second, s);
@@ -155,14 +168,19 @@ void LoadSettingsFull(const WorkingDir& dir, Settings& s) {
     s.suite.V8 = 0;
     s.suite.V9 = 35;
     ReadLineTwo(lines.second, s);
-    if (s.suite.V10 <= 0) s.suite.V10 = 2.5;
+    if (s.suite.V10 <= 0)
+        s.suite.V10 = 2.5;
 
-    if (s.suite.V12.empty() || s.suite.V12 == "C:\\") s.suite.V12 = dir.Path().string();
+    if (s.suite.V12.empty() || s.suite.V12 == "C:\\")
+        s.suite.V12 = dir.Path().string();
     NormaliseDriveText(s.suite);
 
-    if (CharacterCount(s.FontName) < 3) s.FontName = "Arial";
-    if (CharacterCount(s.LanguageCode) < 3) s.LanguageCode = "ENG";
-    if (s.CurrencyCode.empty()) s.CurrencyCode = "EUR";
+    if (CharacterCount(s.FontName) < 3)
+        s.FontName = "Arial";
+    if (CharacterCount(s.LanguageCode) < 3)
+        s.LanguageCode = "ENG";
+    if (s.CurrencyCode.empty())
+        s.CurrencyCode = "EUR";
 }
 
 bool SaveSettings(const WorkingDir& dir, const Settings& s) {

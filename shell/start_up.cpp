@@ -7,26 +7,33 @@
 namespace tessaro {
 
 std::optional<std::string> StartUp(AppState& state, BusyPointer* busy, bool readHandOver) {
-    if (busy) busy->SetBusy(true);
+    if (busy)
+        busy->SetBusy(true);
     Settings& s = state.settings;
     s.ShowBackgrounds = 1;
     state.engine.refrigerantPathPrefix.clear();
 
     std::optional<std::string> error = LoadSettingsShort(state.dir, s);
     if (error) {
-        if (busy) busy->SetBusy(false);
+        if (busy)
+            busy->SetBusy(false);
         return error;
     }
     LoadSettingsCarried(state.dir, s);
     s.ShowBackgrounds = 1;
-    if (CharacterCount(s.FontName) < 3) s.FontName = "Arial";
-    if (CharacterCount(s.LanguageCode) < 3) s.LanguageCode = "GER";
-    if (s.CurrencyCode.empty()) s.CurrencyCode = "EUR";
+    if (CharacterCount(s.FontName) < 3)
+        s.FontName = "Arial";
+    if (CharacterCount(s.LanguageCode) < 3)
+        s.LanguageCode = "GER";
+    if (s.CurrencyCode.empty())
+        s.CurrencyCode = "EUR";
 
     LoadAllCaptions(state.dir, s.LanguageCode, state.captions);
     LoadInfoTexts(state.dir, s.LanguageCode, state.captions);
-    if (readHandOver) ReadAndResetHandOver(state.dir, s);
-    if (busy) busy->SetBusy(false);
+    if (readHandOver)
+        ReadAndResetHandOver(state.dir, s);
+    if (busy)
+        busy->SetBusy(false);
     return std::nullopt;
 }
 

@@ -7,7 +7,8 @@ namespace tessaro {
 
 char SystemDecimalSeparator() {
     locale_t user = newlocale(LC_NUMERIC_MASK, "", nullptr);
-    if (user == nullptr) return '.';
+    if (user == nullptr)
+        return '.';
     const char* radix = nl_langinfo_l(RADIXCHAR, user);
     char separator = (radix != nullptr && radix[0] == ',') ? ',' : '.';
     freelocale(user);

@@ -15,13 +15,17 @@ namespace fs = std::filesystem;
 namespace {
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i) {
         unsigned char x = a[i];
         unsigned char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = x - 'A' + 'a';
-        if (y >= 'A' && y <= 'Z') y = y - 'A' + 'a';
-        if (x != y) return false;
+        if (x >= 'A' && x <= 'Z')
+            x = x - 'A' + 'a';
+        if (y >= 'A' && y <= 'Z')
+            y = y - 'A' + 'a';
+        if (x != y)
+            return false;
     }
     return true;
 }
@@ -32,7 +36,8 @@ bool WriteAll(int fd, std::string_view bytes) {
     while (left > 0) {
         ssize_t n = ::write(fd, p, left);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         p += n;
@@ -48,9 +53,11 @@ WorkingDir::WorkingDir(fs::path dir) : dir_(std::move(dir)) {}
 fs::path WorkingDir::Resolve(std::string_view name) const {
     fs::path exact = dir_ / fs::path(std::string(name));
     std::error_code ec;
-    if (fs::exists(exact, ec)) return exact;
+    if (fs::exists(exact, ec))
+        return exact;
     for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
-        if (EqualIgnoringCase(it->path().filename().string(), name)) return it->path();
+        if (EqualIgnoringCase(it->path().filename().string(), name))
+            return it->path();
     }
     return exact;
 }
@@ -62,19 +69,23 @@ bool WorkingDir::Exists(std::string_view name) const {
 
 std::optional<std::string> WorkingDir::ReadBytes(std::string_view name) const {
     int fd = ::open(Resolve(name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0)
+        return std::nullopt;
     std::string bytes;
-    struct stat st{};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0) {
             ::close(fd);
             return std::nullopt;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         bytes.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
@@ -83,9 +94,11 @@ std::optional<std::string> WorkingDir::ReadBytes(std::string_view name) const {
 
 bool WorkingDir::MakeWritable(std::string_view name) const {
     fs::path path = Resolve(name);
-    struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) return false;
-    if ((st.st_mode & S_IWUSR) == 0) ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    if ((st.st_mode & S_IWUSR) == 0)
+        ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
     return ::access(path.c_str(), W_OK) == 0;
 }
 
@@ -93,16 +106,20 @@ bool WorkingDir::OpenForReplace(std::string_view name, std::string_view bytes) c
     MakeWritable(name);
     fs::path target = Resolve(name);
     mode_t mode = 0644;
-    struct stat st{};
-    if (::stat(target.c_str(), &st) == 0) mode = (st.st_mode & 07777) | S_IWUSR;
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0)
+        mode = (st.st_mode & 07777) | S_IWUSR;
 
     std::string temp = target.string() + ".tmp-XXXXXX";
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
+    if (ok)
+        ok = ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp.c_str());
     return ok;
 }
 

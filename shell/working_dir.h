@@ -10,7 +10,7 @@ namespace tessaro {
 // The program's working directory. Every data file is opened by its bare name relative to it, and
 // names are matched without regard to letter case: asking for "Caption.NDL" finds "CAPTION.ndl".
 class WorkingDir {
-public:
+  public:
     explicit WorkingDir(std::filesystem::path dir = std::filesystem::current_path());
 
     const std::filesystem::path& Path() const { return dir_; }
@@ -33,7 +33,7 @@ public:
     // leaves a half-written file. Returns false and leaves the old file untouched on failure.
     bool OpenForReplace(std::string_view name, std::string_view bytes) const;
 
-private:
+  private:
     std::filesystem::path dir_;
 };
 

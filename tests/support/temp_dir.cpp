@@ -11,7 +11,8 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
     std::string pattern = (fs::temp_directory_path() / "tessaro-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot create a temporary folder");
     path_ = pattern;
 }
 
@@ -33,9 +34,13 @@ std::string TempDir::Read(std::string_view name) const {
     return content.str();
 }
 
-bool TempDir::Exists(std::string_view name) const { return fs::exists(path_ / std::string(name)); }
+bool TempDir::Exists(std::string_view name) const {
+    return fs::exists(path_ / std::string(name));
+}
 
-fs::path DataDir() { return fs::path(TESSARO_DATA_DIR); }
+fs::path DataDir() {
+    return fs::path(TESSARO_DATA_DIR);
+}
 
 void TempDir::CopyFromData(const std::vector<std::string>& names) const {
     for (const std::string& name : names) {

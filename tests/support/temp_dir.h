@@ -11,7 +11,7 @@ namespace tessaro::test {
 
 // A fresh working folder under the system's temporary folder, removed again at the end.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -29,7 +29,7 @@ public:
     // Copies every file of the installed data folder.
     void CopyAllData() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -38,7 +38,7 @@ std::filesystem::path DataDir();
 
 // A message box that records what it was asked to show and answers with a preset button.
 class RecordingMessageBox : public MessageBox {
-public:
+  public:
     struct Shown {
         std::string text;
         std::string title;

@@ -1,0 +1,141 @@
+// Caption tables: positions, shared slots, load order, missing files and the language switch.
+#include <gtest/gtest.h>
+
+#include "shell/app_state.h"
+#include "shell/language_switch.h"
+#include "support/temp_dir.h"
+
+namespace tessaro {
+namespace {
+
+// A file of count lines "<prefix><n>", one field per line.
+std::string NumberedLines(const std::string& prefix, int count) {
+    std::string text;
+    for (int n = 1; n <= count; ++n)
+        text += prefix + std::to_string(n) + "\r\n";
+    return text;
+}
+
+class Captions : public ::testing::Test {
+  protected:
+    void WriteSet(const std::string& code, const std::string& prefix) {
+        temp.Write("Caption." + code, NumberedLines(prefix + "M", 273));
+        temp.Write("VerbCapt." + code, NumberedLines(prefix + "V", 24));
+        temp.Write("TessaroCap." + code, NumberedLines(prefix + "P", 60));
+        temp.Write("infoTXT." + code, NumberedLines(prefix + "I", 66));
+    }
+
+    test::TempDir temp;
+    AppState state{WorkingDir(temp.Path())};
+    CaptionTables& tables = state.captions;
+    test::RecordingMessageBox messages;
+};
+
+TEST_F(Captions, FieldsGoToEntriesByPositionAndThreeMainEntriesStayEmpty) {
+    WriteSet("GER", "");
+    LoadAllCaptions(state.dir, "GER", tables);
+    EXPECT_EQ(tables.Main(5), "M5");
+    EXPECT_EQ(tables.CaptionList(1), "M97");
+    EXPECT_EQ(tables.CaptionList(61), "M157");
+    EXPECT_EQ(tables.CaptionList(0), "");
+    EXPECT_EQ(tables.Main(273), "M273");
+    EXPECT_EQ(tables.Main(235), "");
+    EXPECT_EQ(tables.Main(264), "");
+    EXPECT_EQ(tables.Main(265), "");
+    EXPECT_EQ(tables.Main(274), "");
+    EXPECT_EQ(tables.Compressor(24), "V24");
+    EXPECT_EQ(tables.Program(60), "P60");
+}
+
+TEST_F(Captions, SharedSlotsTakeTheTextOfTheFileLoadedLast) {
+    WriteSet("GER", "");
+    LoadAllCaptions(state.dir, "GER", tables);
+    EXPECT_EQ(tables.Main(1), "V10");
+    EXPECT_EQ(tables.Main(169), "V11");
+    EXPECT_EQ(tables.Main(170), "V12");
+    EXPECT_EQ(tables.Main(199), "V2");
+    EXPECT_EQ(tables.Compressor(10), "V10");
+    EXPECT_EQ(tables.Main(86), "P38");
+    EXPECT_EQ(tables.Main(88), "P40");
+    EXPECT_EQ(tables.Program(39), "P39");
+    EXPECT_EQ(tables.Main(85), "M85");
+}
+
+TEST_F(Captions, AMissingCompressorFileKeepsThePreviousLanguageOutsideTheSharedSlots) {
+    WriteSet("GER", "g");
+    WriteSet("ENG", "e");
+    std::filesystem::remove(temp.Path() / "VerbCapt.ENG");
+    LoadAllCaptions(state.dir, "GER", tables);
+    LoadAllCaptions(state.dir, "ENG", tables);
+    EXPECT_EQ(tables.Main(1), "eM1");
+    EXPECT_EQ(tables.Main(169), "eM169");
+    EXPECT_EQ(tables.Main(199), "eM199");
+    EXPECT_EQ(tables.Compressor(1), "gV1");
+    EXPECT_EQ(tables.Compressor(24), "gV24");
+}
+
+TEST_F(Captions, CommasSplitUnquotedLinesAndAShortFileFillsTheLeadingEntries) {
+    temp.Write("Caption.NDL", "first, second\r\n\"third, whole\"\r\n");
+    tables.MainSlot(4)->assign("kept");
+    LoadMainCaptions(state.dir, "NDL", tables);
+    EXPECT_EQ(tables.Main(1), "first");
+    EXPECT_EQ(tables.Main(2), "second");
+    EXPECT_EQ(tables.Main(3), "third, whole");
+    EXPECT_EQ(tables.Main(4), "kept");
+}
+
+TEST_F(Captions, FilesAreFoundInAnyLetterCaseAndDecodedInTheLanguagesCodePage) {
+    temp.Write("CAPTION.rus", "\xCA\xEE\xEC\xEF\xF0\xE5\xF1\xF1\xEE\xF0\r\n");
+    LoadMainCaptions(state.dir, "RUS", tables);
+    EXPECT_EQ(tables.Main(1), "Компрессор");
+}
+
+TEST_F(Captions, TheInfoTableIsEmptiedBeforeEveryLoad) {
+    WriteSet("GER", "");
+    LoadInfoTexts(state.dir, "GER", tables);
+    EXPECT_EQ(tables.Info(66), "I66");
+    LoadInfoTexts(state.dir, "ITA", tables);
+    EXPECT_EQ(tables.Info(1), "");
+    EXPECT_EQ(tables.Info(66), "");
+}
+
+TEST_F(Captions, AnEmptyOrMissingCaptionFileMakesALanguageUnavailable) {
+    WriteSet("GER", "");
+    LoadAllCaptions(state.dir, "GER", tables);
+    state.settings.LanguageCode = "GER";
+    temp.Write("Caption.FRA", "");
+
+    EXPECT_FALSE(SwitchLanguage(state, "FRA", messages, nullptr));
+    EXPECT_FALSE(CheckLanguageAvailable(state, "ESP", messages));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "M91 M157");
+    EXPECT_EQ(messages.shown[0].title, "Tessaro");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(state.settings.LanguageCode, "GER");
+    EXPECT_EQ(tables.Main(5), "M5");
+    EXPECT_TRUE(CheckLanguageAvailable(state, "GER", messages));
+}
+
+TEST_F(Captions, SwitchingLoadsEverythingAndStoresOnlySwedishAtOnce) {
+    WriteSet("GER", "g");
+    WriteSet("SWE", "s");
+    WriteSet("ENG", "e");
+    temp.Write("kparam.dat", "old");
+    state.settings.LanguageCode = "GER";
+    std::string infoWhenRecaptioned;
+    auto recaption = [&] { infoWhenRecaptioned = tables.Info(1); };
+
+    ASSERT_TRUE(SwitchLanguage(state, "ENG", messages, recaption));
+    EXPECT_EQ(tables.Main(2), "eM2");
+    EXPECT_EQ(tables.Info(1), "eI1");
+    EXPECT_EQ(infoWhenRecaptioned, "");  // the info texts follow the main window's captions
+    EXPECT_EQ(temp.Read("kparam.dat"), "old");
+
+    ASSERT_TRUE(SwitchLanguage(state, "SWE", messages, recaption));
+    EXPECT_EQ(state.settings.LanguageCode, "SWE");
+    EXPECT_NE(temp.Read("kparam.dat").find("\"SWE\""), std::string::npos);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace tessaro
