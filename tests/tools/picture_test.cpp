@@ -9,12 +9,14 @@
 #include <QString>
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "shell/working_dir.h"
 #include "support/temp_dir.h"
 #include "tools/pictures/picture_catalogue.h"
+#include "tools/pictures/picture_file.h"
 
 namespace tessaro::pictures {
 namespace {
@@ -86,6 +88,36 @@ TEST(PictureFiles, LoadInTheFormatOfTheirNameAtTheCatalogueSize) {
         ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
         EXPECT_EQ(image.width(), entry.width);
         EXPECT_EQ(image.height(), entry.height);
+    }
+}
+
+// The largest difference of one colour channel between two images of equal size.
+int LargestChannelDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+// A change of a drawing must be followed by drawing the files again. The rendering may differ in
+// the last bit between processors, hence a small tolerance instead of equal bytes.
+TEST(PictureFiles, AreWhatTheGeneratorDrawsNow) {
+    const test::TempDir fresh;
+    const QString folder = QString::fromStdString(fresh.Path().string());
+    for (const PictureEntry& entry : kPictureCatalogue) {
+        SCOPED_TRACE(std::string(entry.name));
+        ASSERT_TRUE(WritePicture(RenderPicture(entry), entry, folder));
+        const QImage drawn(
+            QString::fromStdString((fresh.Path() / std::string(entry.name)).string()));
+        const QImage committed = Load(entry.name);
+        ASSERT_EQ(drawn.size(), committed.size());
+        EXPECT_LE(LargestChannelDifference(drawn, committed), 3);
     }
 }
 
