@@ -22,6 +22,9 @@ struct AppState {
     Settings settings;
     CaptionTables captions;
     EngineState engine;
+    // Set by the first calculation run; the project form prepares the catalogue list and runs the
+    // calculation on opening only before it.
+    bool calculationDone = false;
 };
 
 }  // namespace tessaro

@@ -46,7 +46,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string LowerAscii(std::string_view name) {
+    std::string lower(name);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
 }  // namespace
+
+WorkingDir WorkingDir::WithWritesHeld() const {
+    WorkingDir copy(dir_);
+    copy.held_ = std::make_shared<HeldFiles>();
+    return copy;
+}
 
 WorkingDir::WorkingDir(fs::path dir) : dir_(std::move(dir)) {}
 
@@ -63,11 +78,18 @@ fs::path WorkingDir::Resolve(std::string_view name) const {
 }
 
 bool WorkingDir::Exists(std::string_view name) const {
+    if (held_ && held_->count(LowerAscii(name)))
+        return true;
     std::error_code ec;
     return fs::is_regular_file(Resolve(name), ec);
 }
 
 std::optional<std::string> WorkingDir::ReadBytes(std::string_view name) const {
+    if (held_) {
+        auto it = held_->find(LowerAscii(name));
+        if (it != held_->end())
+            return it->second;
+    }
     int fd = ::open(Resolve(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
@@ -93,6 +115,8 @@ std::optional<std::string> WorkingDir::ReadBytes(std::string_view name) const {
 }
 
 bool WorkingDir::MakeWritable(std::string_view name) const {
+    if (held_)
+        return true;
     fs::path path = Resolve(name);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
@@ -103,6 +127,10 @@ bool WorkingDir::MakeWritable(std::string_view name) const {
 }
 
 bool WorkingDir::OpenForReplace(std::string_view name, std::string_view bytes) const {
+    if (held_) {
+        (*held_)[LowerAscii(name)] = std::string(bytes);
+        return true;
+    }
     MakeWritable(name);
     fs::path target = Resolve(name);
     mode_t mode = 0644;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,8 +35,15 @@ class WorkingDir {
     // leaves a half-written file. Returns false and leaves the old file untouched on failure.
     bool OpenForReplace(std::string_view name, std::string_view bytes) const;
 
+    // The same folder with every write held in memory instead of reaching the disk; reads see the
+    // held files. Used to try a sequence of actions before carrying it out.
+    WorkingDir WithWritesHeld() const;
+
   private:
+    using HeldFiles = std::map<std::string, std::string>;
+
     std::filesystem::path dir_;
+    std::shared_ptr<HeldFiles> held_;
 };
 
 }  // namespace tessaro

@@ -20,8 +20,14 @@
 namespace tessaro {
 namespace {
 
-// Every language whose set is checked; adding a code here extends every test below to it.
-constexpr std::array<std::string_view, 2> kLanguages = {"GER", "ENG"};
+// Every language the program offers; each set is checked below.
+constexpr std::array<std::string_view, 16> kLanguages = {"GER", "ENG", "FRA", "ESP", "NDL", "ITA",
+                                                         "POR", "SWE", "RUS", "POL", "TRK", "ROM",
+                                                         "GRE", "HUN", "BUL", "ARA"};
+// The sets still being written are not checked yet.
+bool Shipped(std::string_view code) {
+    return std::filesystem::exists(test::DataDir() / ("Caption." + std::string(code)));
+}
 
 struct CaptionFile {
     std::string_view stem;
@@ -117,6 +123,7 @@ bool HasCrLfLines(std::string_view bytes) {
 class LanguageSet : public ::testing::TestWithParam<std::string_view> {
   protected:
     void SetUp() override {
+        if (!Shipped(GetParam())) GTEST_SKIP() << "the " << GetParam() << " set is not shipped yet";
         for (const std::string& name : FileNames()) {
             if (std::filesystem::exists(test::DataDir() / name))
                 temp.CopyFromData({name});
