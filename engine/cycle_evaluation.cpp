@@ -15,6 +15,7 @@ namespace {
 
 // The evaluation's own values, 0 at the start of every evaluation.
 struct Temporaries {
+    double tSuction = 0;  // °C, suction gas temperature
     double Ts = 0;        // K, suction gas temperature
     double p0Dew = 0;     // bar, dew pressure at T0K
     double hL0 = 0;       // kJ/kg, saturated liquid at T0K
@@ -71,7 +72,7 @@ bool SetCorrelated(double& target, std::optional<double> value) {
 bool EvaluateCompression(AppState& state, const Temporaries& t) {
     CycleState& c = state.engine.cycle;
     const std::string& name = state.engine.CurrentRefrigerant;
-    const HeatCapacityContext context{t.Ts - 273.15, c.T0K, c.TcK};
+    const HeatCapacityContext context{t.tSuction, c.T0K, c.TcK};
     if (!(SetCorrelated(c.cpEvap,
                         HeatCapacity(name, HeatCapacityKind::Evaporating, c.T0K, context)) &&
           SetCorrelated(c.cpSuction,
@@ -96,6 +97,7 @@ bool EvaluateCompression(AppState& state, const Temporaries& t) {
 bool EvaluateCycle(AppState& state, double t0, double tc, double tSuction) {
     CycleState& c = state.engine.cycle;
     Temporaries t;
+    t.tSuction = tSuction;
     if (!(SetIfFinite(c.T0K, t0 + 273.15) && SetIfFinite(c.TcK, tc + 273.15) &&
           SetIfFinite(t.Ts, tSuction + 273.15) && EvaluateSaturatedStates(state, t))) {
         return false;

