@@ -1,0 +1,231 @@
+#include "project/catalogue_list.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "shell/app_state.h"
+#include "shell/code_page.h"
+#include "shell/field_reader.h"
+#include "shell/field_writer.h"
+#include "shell/working_dir.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr size_t kNameLength = 7;
+
+// Index record k (1-based) gives list position kListPosition[k - 1]: (b + 48) / 50 for the block
+// offsets b = 252, 202, 302, 352, 52, 502, 602, 702, 402, 152, 2, 452, 102, 552, 652, 752, 802,
+// 852.
+constexpr std::array<int, kCatalogueSections> kListPosition = {6, 5, 7,  8, 2,  11, 13, 15, 9,
+                                                               4, 1, 10, 3, 12, 14, 16, 17, 18};
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+// The first count characters (not bytes) of a UTF-8 text.
+std::string FirstCharacters(std::string_view text, size_t count) {
+    size_t end = 0;
+    size_t characters = 0;
+    while (end < text.size()) {
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80) {
+            if (characters == count)
+                break;
+            ++characters;
+        }
+        ++end;
+    }
+    return std::string(text.substr(0, end));
+}
+
+std::string DataFileName(std::string_view name) {
+    return std::string(name) + "N.rdm";
+}
+std::string IndexFileName(std::string_view name) {
+    return std::string(name) + "I.rdm";
+}
+
+// The 570-byte record n (1-based) of a file's bytes; the part beyond the end reads as zeros.
+std::string RecordOf(const std::string& bytes, int n, size_t length) {
+    const size_t offset = static_cast<size_t>(n - 1) * length;
+    std::string record(length, '\0');
+    if (offset < bytes.size())
+        bytes.copy(record.data(), length, offset);
+    return record;
+}
+
+// Writes the type into the type field of record 51 and replaces the data file with the result.
+void StampType(const WorkingDir& dir, const std::string& dataFile, std::string bytes, int type) {
+    std::string field = std::to_string(type);
+    field.resize(kCatalogueTypeFieldLength, ' ');
+    const size_t offset = (kCatalogueTypeRecord - 1) * kCatalogueRecordLength;
+    if (bytes.size() < offset + kCatalogueRecordLength) {
+        bytes.resize(offset + kCatalogueRecordLength, '\0');
+    }
+    bytes.replace(offset, field.size(), field);
+    dir.OpenForReplace(dataFile, bytes);
+}
+
+bool HasContent(const WorkingDir& dir, const std::string& name) {
+    std::error_code ec;
+    const std::filesystem::path path = dir.Resolve(name);
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    const auto size = std::filesystem::file_size(path, ec);
+    return !ec && size > 0;
+}
+
+// The catalogue to list: the first register entry of type 0, typing (and stamping) every entry on
+// the way. Nothing when the register is missing or holds no such entry.
+std::optional<std::string> ListedCatalogue(const WorkingDir& dir) {
+    std::optional<std::string> bytes = dir.ReadBytes(kCatalogueRegisterFile);
+    if (!bytes)
+        return std::nullopt;
+    const std::string text = DecodeText(*bytes, CodePage::Windows1252);
+    FieldReader reader(text);
+    while (!reader.AtEnd()) {
+        std::vector<std::string> entry = reader.NextLine();
+        if (entry.empty() || entry.front().empty())
+            continue;
+        std::string name = FirstCharacters(entry.front(), kNameLength);
+        if (CatalogueType(dir, name) == 0)
+            return name;
+    }
+    return std::nullopt;
+}
+
+// The section titles of a catalogue by list position (index 1..18); empty where the index file
+// has no record.
+std::array<std::string, kCatalogueSections + 1> SectionTitles(const WorkingDir& dir,
+                                                              const std::string& name) {
+    std::array<std::string, kCatalogueSections + 1> titles;
+    const std::string indexFile = IndexFileName(name);
+    dir.MakeWritable(indexFile);
+    std::optional<std::string> bytes = dir.ReadBytes(indexFile);
+    if (!bytes)
+        return titles;
+    for (int k = 1; k <= kCatalogueSections; ++k) {
+        titles[static_cast<size_t>(ListPositionOfIndexRecord(k))] =
+            ConvertCatalogueTitle(RecordOf(*bytes, k, kCatalogueTitleLength));
+    }
+    return titles;
+}
+
+}  // namespace
+
+int CatalogueTypeOfName(std::string_view name) {
+    const std::string upper = UpperCase(name);
+    const std::string last = upper.size() >= 2 ? upper.substr(upper.size() - 2) : upper;
+    if (last == "EX")
+        return 1;
+    if (last == "KP")
+        return 2;
+    if (last == "VD")
+        return 3;
+    if (last == "KD")
+        return 4;
+    if (last == "MV")
+        return 7;
+    if (upper.starts_with("KA"))
+        return 5;
+    return 0;
+}
+
+int CatalogueType(const WorkingDir& dir, std::string_view name) {
+    const std::string dataFile = DataFileName(name);
+    const int nameType = CatalogueTypeOfName(name);
+    if (!dir.Exists(dataFile))
+        return nameType;
+    dir.MakeWritable(dataFile);
+    std::optional<std::string> bytes = dir.ReadBytes(dataFile);
+    if (!bytes)
+        return nameType;
+    const char digit = RecordOf(*bytes, kCatalogueTypeRecord, kCatalogueRecordLength).front();
+    if (digit >= '1' && digit <= '9')
+        return digit - '0';
+    StampType(dir, dataFile, std::move(*bytes), nameType);
+    return nameType;
+}
+
+std::string ConvertCatalogueTitle(std::string_view dosBytes) {
+    std::string converted;
+    converted.reserve(dosBytes.size());
+    for (char c : dosBytes) {
+        switch (static_cast<unsigned char>(c)) {
+            case 0:
+                break;
+            case 34:
+                converted += "''";
+                break;
+            case 129:
+                converted += '\xFC';
+                break;  // ü
+            case 132:
+                converted += '\xE4';
+                break;  // ä
+            case 142:
+                converted += '\xC4';
+                break;  // Ä
+            case 148:
+                converted += '\xF6';
+                break;  // ö
+            case 153:
+                converted += '\xD6';
+                break;  // Ö
+            case 154:
+                converted += '\xDC';
+                break;  // Ü
+            case 225:
+                converted += '\xDF';
+                break;  // ß
+            case 248:
+                converted += '\xB0';
+                break;  // °
+            default:
+                converted += c;
+                break;
+        }
+    }
+    return DecodeText(converted, CodePage::Windows1252);
+}
+
+int ListPositionOfIndexRecord(int k) {
+    if (k < 1 || k > kCatalogueSections)
+        return 0;
+    return kListPosition[static_cast<size_t>(k - 1)];
+}
+
+std::string CatalogueListFileName(std::string_view refrigerant) {
+    return std::string(refrigerant) + ".LST";
+}
+
+bool BuildCatalogueList(const WorkingDir& dir, std::string_view refrigerant) {
+    const std::string listFile = CatalogueListFileName(refrigerant);
+    if (HasContent(dir, listFile))
+        return false;
+    std::optional<std::string> name = ListedCatalogue(dir);
+    if (!name)
+        return false;
+    const auto titles = SectionTitles(dir, *name);
+    FieldWriter list;
+    for (int k = 1; k <= kCatalogueSections; ++k) {
+        list.Text(DataFileName(*name)).Text(titles[static_cast<size_t>(k)]);
+        list.Integer((k - 1) * 66 + 2).EndLine();
+    }
+    return dir.OpenForReplace(listFile, EncodeText(list.Content(), CodePage::Windows1252));
+}
+
+void PrepareCatalogueList(const AppState& state) {
+    BuildCatalogueList(state.dir, state.engine.CurrentRefrigerant);
+}
+
+}  // namespace tessaro
