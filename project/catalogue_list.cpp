@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "shell/app_state.h"
@@ -45,6 +46,25 @@ std::string FirstCharacters(std::string_view text, size_t count) {
         ++end;
     }
     return std::string(text.substr(0, end));
+}
+
+// The DOS umlauts, sharp s and degree sign as their Windows-1252 codes; other codes unchanged.
+unsigned char WindowsCodeOfDos(unsigned char code) {
+    constexpr std::array<std::pair<unsigned char, unsigned char>, 8> kDosToWindows = {{
+        {129, 252},  // ü
+        {132, 228},  // ä
+        {142, 196},  // Ä
+        {148, 246},  // ö
+        {153, 214},  // Ö
+        {154, 220},  // Ü
+        {225, 223},  // ß
+        {248, 176},  // °
+    }};
+    for (const auto& [dos, windows] : kDosToWindows) {
+        if (dos == code)
+            return windows;
+    }
+    return code;
 }
 
 std::string DataFileName(std::string_view name) {
@@ -160,40 +180,14 @@ std::string ConvertCatalogueTitle(std::string_view dosBytes) {
     std::string converted;
     converted.reserve(dosBytes.size());
     for (char c : dosBytes) {
-        switch (static_cast<unsigned char>(c)) {
-            case 0:
-                break;
-            case 34:
-                converted += "''";
-                break;
-            case 129:
-                converted += '\xFC';
-                break;  // ü
-            case 132:
-                converted += '\xE4';
-                break;  // ä
-            case 142:
-                converted += '\xC4';
-                break;  // Ä
-            case 148:
-                converted += '\xF6';
-                break;  // ö
-            case 153:
-                converted += '\xD6';
-                break;  // Ö
-            case 154:
-                converted += '\xDC';
-                break;  // Ü
-            case 225:
-                converted += '\xDF';
-                break;  // ß
-            case 248:
-                converted += '\xB0';
-                break;  // °
-            default:
-                converted += c;
-                break;
+        const unsigned char code = static_cast<unsigned char>(c);
+        if (code == 0)
+            continue;
+        if (code == '"') {
+            converted += "''";
+            continue;
         }
+        converted += static_cast<char>(WindowsCodeOfDos(code));
     }
     return DecodeText(converted, CodePage::Windows1252);
 }
