@@ -1,0 +1,385 @@
+#include "project/form/project_form.h"
+
+#include "engine/refrigerant_registry.h"
+#include "project/catalogue_list.h"
+#include "project/number_text.h"
+#include "project/project_files.h"
+#include "results/report_file.h"
+#include "shell/app_state.h"
+#include "shell/message_box.h"
+
+namespace tessaro {
+
+namespace {
+
+double CommaValue(const std::string& text) {
+    return DecimalCommaConversion(text).value_or(0);
+}
+double PrefixValue(const std::string& text) {
+    return PlainNumericPrefix(text).value_or(0);
+}
+
+// The energy proposals by application item: running-time factor, hours a day, days a year.
+struct EnergyProposal {
+    double lzfaktor;
+    double betrstd;
+    double JahrebetrT;
+};
+constexpr EnergyProposal kEnergyProposals[] = {
+    {0.5, 12, 120}, {0.5, 12, 200}, {0.9, 18, 365}, {1, 18, 365},
+    {0.9, 18, 365}, {1, 18, 365},   {1, 16, 365},
+};
+
+}  // namespace
+
+ProjectForm::ProjectForm(AppState& state, MessageBox& messages, FormHost& host)
+    : state_(state),
+      messages_(messages),
+      host_(host),
+      rules_(record_, operating_, state.captions, state.decimalSeparator) {}
+
+void ProjectForm::Load() {
+    host_.SetBusy(true);
+    LoadProject(state_, record_, lists_, rules_);
+    LoadEnergyValues(state_, record_);
+    FillOptionLists(lists_, state_.captions);
+    if (!state_.calculationDone) {
+        PrepareCatalogueList(state_);
+        RunCalculation();
+    }
+    AppendKmItems(lists_, state_.captions);
+    host_.SetBusy(false);
+}
+
+bool ProjectForm::Pick(FieldId field, int item) {
+    if (!IsChoiceField(field))
+        return false;
+    const std::vector<std::string>& list = lists_[field];
+    if (item < 1 || static_cast<size_t>(item) > list.size())
+        return false;
+    record_[field] = list[static_cast<size_t>(item - 1)];
+    AfterPick(field);
+    return true;
+}
+
+// A pick: the field's help, the rules that depend on it, then the calculation run.
+void ProjectForm::AfterPick(FieldId field) {
+    using Mode = OperatingConditions::ListMode;
+    if (HasHelp(field))
+        ShowHelp(field);
+    switch (field) {
+        case FieldId::AnwendBereich:
+            rules_.TempbereichListRule(Mode::ApplicationPicked, lists_);
+            rules_.EvaporatingProposal();
+            rules_.CapacityProposal();
+            break;
+        case FieldId::Tempbereich:
+            rules_.RoomTemperatureRule();
+            rules_.EvaporatingProposal();
+            rules_.CapacityProposal();
+            break;
+        case FieldId::AnlGroesse:
+            rules_.CapacityProposal();
+            break;
+        case FieldId::vdsize:
+            rules_.TempbereichListRule(Mode::EvaporatorPicked, lists_);
+            rules_.EvaporatingProposal();
+            break;
+        case FieldId::km:
+            rules_.CondensingProposal(rules_.DesignAmbient());
+            rules_.EvaporatingProposal();
+            break;
+        case FieldId::VFlsize:
+            rules_.CondensingProposal(rules_.DesignAmbient());
+            break;
+        case FieldId::AmbientT:
+            rules_.AmbientFromClimateClass();
+            rules_.CondensingProposal(rules_.DesignAmbient());
+            break;
+        case FieldId::RGart:
+        case FieldId::WinterRGart:
+            rules_.CondensingProposal(rules_.DesignAmbient());
+            rules_.WinterRule();
+            break;
+        case FieldId::Leitungsdimension:
+            rules_.PipeRule();
+            break;
+        case FieldId::WaermeD:
+            rules_.InsulationRule();
+            break;
+        case FieldId::WartungI:
+            rules_.MaintenanceRule();
+            break;
+        case FieldId::Fullzustand:
+            rules_.ChargeRule();
+            break;
+        default:
+            break;
+    }
+    RunCalculation();
+}
+
+void ProjectForm::Type(FieldId field, std::string text) {
+    record_[field] = std::move(text);
+    if (IsEnergyField(field))
+        ShowHelp(field);  // every key in an energy box shows its help
+}
+
+void ProjectForm::Enter(FieldId field) {
+    if (IsEnergyField(field)) {
+        ShowHelp(field);
+        EnterEnergyValue();
+        return;
+    }
+    switch (field) {
+        case FieldId::Q0:
+            EnterQ0();
+            break;
+        case FieldId::t0:
+            EnterT0();
+            break;
+        case FieldId::Tc:
+            EnterTc();
+            break;
+        case FieldId::tambient:
+            rules_.CondensingProposal(rules_.DesignAmbient());
+            RunCalculation();
+            break;
+        default:
+            break;
+    }
+}
+
+void ProjectForm::EnterQ0() {
+    if (CommaValue(record_[FieldId::Q0]) <= 0) {
+        Message(state_.captions.CaptionList(52));
+        return;
+    }
+    RunCalculation();
+}
+
+void ProjectForm::EnterT0() {
+    SetRefrigerantLimits(state_.engine);
+    const int tMin = state_.engine.TMinEvaporating;
+    if (PrefixValue(record_[FieldId::t0]) < tMin) {
+        Message(state_.captions.CaptionList(53) + std::string(kLineBreak) +
+                "tmin = " + SignPlaceNumberText(tMin) + " " + UnitLabel(1) + " !");
+        return;
+    }
+    if (PrefixValue(record_[FieldId::Tc]) < PrefixValue(record_[FieldId::t0])) {
+        Message(state_.captions.CaptionList(55));
+        return;
+    }
+    RunCalculation();
+}
+
+void ProjectForm::EnterTc() {
+    SetRefrigerantLimits(state_.engine);
+    const int tMax = state_.engine.TMaxCondensing;
+    double tc = PrefixValue(record_[FieldId::Tc]);
+    if (tc < PrefixValue(record_[FieldId::t0])) {
+        Message(state_.captions.CaptionList(55));
+        return;
+    }
+    if (tc > tMax) {
+        Message(state_.captions.CaptionList(54) + std::string(kLineBreak) +
+                "tmax = " + SignPlaceNumberText(tMax) + " " + UnitLabel(1) + " !");
+        return;
+    }
+    rules_.ClampWinterSetPoint(CommaValue(record_[FieldId::Tc]));
+    RunCalculation();
+}
+
+void ProjectForm::EnterEnergyValue() {
+    SetRefrigerantLimits(state_.engine);
+    SaveEnergy();
+    RunCalculation();
+}
+
+void ProjectForm::SaveEnergy() {
+    if (std::optional<std::string> error = SaveEnergyValues(state_, record_))
+        Message(*error);
+}
+
+void ProjectForm::Focus(FieldId field) {
+    switch (field) {
+        case FieldId::Q0:
+            host_.ShowInfoLine(state_.captions.CaptionList(38));
+            return;
+        case FieldId::t0:
+            host_.ShowInfoLine(state_.captions.CaptionList(39));
+            return;
+        case FieldId::Tc:
+            host_.ShowInfoLine(state_.captions.CaptionList(40));
+            return;
+        case FieldId::Tempbereich:
+            HideHelp();
+            return;
+        case FieldId::VFlsize:
+            return;
+        default:
+            if (HasHelp(field))
+                ShowHelp(field);
+    }
+}
+
+void ProjectForm::MouseOver(std::string_view control) {
+    static constexpr std::pair<std::string_view, FieldId> kHelpOf[] = {
+        {"Label17", FieldId::AnwendBereich},
+        {"Label14", FieldId::WartungI},
+        {"Label15", FieldId::Fullzustand},
+        {"Label16", FieldId::Leitungsdimension},
+        {"Label19", FieldId::WaermeD},
+        {"Label7", FieldId::vdsize},
+        {"Pn44", FieldId::vdsize},
+        {"Label8", FieldId::VFlsize},
+        {"Pn45", FieldId::VFlsize},
+        {"Label31", FieldId::km},
+        {"Label20", FieldId::betrstd},
+        {"Label21", FieldId::lzfaktor},
+        {"Label22", FieldId::EnergKost},
+        {"Label23", FieldId::JahrebetrT},
+        {"Label24", FieldId::Spezco2emission},
+    };
+    static constexpr std::string_view kHiding[] = {"Label2",   "Label4",   "Label9",   "Label18",
+                                                   "Label34",  "Label35",  "Frame3D4", "Panel3D1",
+                                                   "Panel3D2", "Panel3D4", "PNRG"};
+    for (const auto& [name, field] : kHelpOf) {
+        if (name == control)
+            return ShowHelp(field);
+    }
+    for (std::string_view name : kHiding) {
+        if (name == control)
+            return HideHelp();
+    }
+}
+
+void ProjectForm::ShowHelp(FieldId field) {
+    int item = HelpItem(field, record_[field], lists_, state_.captions);
+    if (field == FieldId::AnwendBereich)
+        WriteEnergyProposals(item);
+    ShowHelpText(help_, field, item, state_.captions);
+}
+
+void ProjectForm::WriteEnergyProposals(int application) {
+    if (application < 1 || application > 7)
+        return;
+    const EnergyProposal& proposal = kEnergyProposals[application - 1];
+    const char sep = state_.decimalSeparator;
+    record_[FieldId::lzfaktor] = PlainNumberText(proposal.lzfaktor, sep);
+    record_[FieldId::betrstd] = PlainNumberText(proposal.betrstd, sep);
+    record_[FieldId::JahrebetrT] = PlainNumberText(proposal.JahrebetrT, sep);
+}
+
+void ProjectForm::RunCalculation() {
+    host_.SetBusy(true);
+    rules_.WinterRule();
+    rules_.MaintenanceRule();
+    rules_.ChargeRule();
+    RunInputs inputs;
+    inputs.Q0 = CommaValue(record_[FieldId::Q0]);
+    inputs.t0 = CommaValue(record_[FieldId::t0]);
+    inputs.Tc = CommaValue(record_[FieldId::Tc]);
+    const CaptionTables& captions = state_.captions;
+    inputs.compressorType = ItemNumber(record_[FieldId::Verdichterbauart],
+                                       ItemTexts(FieldId::Verdichterbauart, captions), true);
+    inputs.km = ItemNumber(record_[FieldId::km], ItemTexts(FieldId::km, captions), true);
+    inputs.roundTheClock =
+        ItemNumber(record_[FieldId::RGart], ItemTexts(FieldId::RGart, captions), false) == 1;
+    ReadEnergyNumbers(state_, record_.energy);
+    WriteLabels(tessaro::RunCalculation(state_, inputs, operating_, record_.energy, result_));
+    state_.calculationDone = true;
+    host_.SetBusy(false);
+}
+
+void ProjectForm::WriteLabels(const RunFigures& figures) {
+    const char sep = state_.decimalSeparator;
+    if (figures.tSuction)
+        labels_.tSLeit = PlainNumberText(*figures.tSuction, sep);
+    if (figures.COP)
+        labels_.LeistZ = PlainNumberText(*figures.COP, sep);
+    if (figures.RunningCost)
+        labels_.BetrKo = PlainNumberText(*figures.RunningCost, sep);
+    if (figures.AnnualEnergy) {
+        labels_.kWstunden = "(" + SignPlaceNumberText(*figures.AnnualEnergy) + " kWh/a)";
+    }
+    if (figures.AnnualCO2)
+        labels_.co2consum = PlainNumberText(*figures.AnnualCO2, sep);
+}
+
+void ProjectForm::Rechbutt() {
+    SetRefrigerantLimits(state_.engine);
+    SaveEnergy();
+    RunCalculation();
+}
+
+void ProjectForm::Printbutt() {
+    auto controlText = [this](std::string_view control) { return ControlText(control); };
+    if (std::optional<std::string> error = WriteReportFile(state_, controlText)) {
+        Message(*error);
+        return;
+    }
+    host_.ShowReportViewer();
+}
+
+void ProjectForm::Command3D3() {
+    state_.settings.HelpContext = 33;
+    host_.ShowHelpBox();
+    state_.settings.HelpContext = 0;
+}
+
+void ProjectForm::Command3D2() {
+    Close();
+}
+
+void ProjectForm::Abbrechen() {
+    SaveProject(state_, record_);  // a failed write is ignored: the old file stays whole
+    std::optional<std::string> error = SaveEnergyValues(state_, record_);
+    std::optional<std::string> again = SaveEnergyValues(state_, record_);
+    if (error || again)
+        Message(error ? *error : *again);
+    Close();
+}
+
+void ProjectForm::Close() {
+    closed_ = true;
+    host_.CloseForm();
+}
+
+void ProjectForm::Message(const std::string& text) {
+    messages_.Show(text, std::string(kApplicationTitle), MessageIcon::Exclamation,
+                   MessageButtons::Ok);
+}
+
+std::string ProjectForm::Caption() const {
+    const CaptionTables& c = state_.captions;
+    const std::string& code = state_.settings.LanguageCode;
+    std::string head = std::string(kApplicationTitle) + " : " + c.Main(81);
+    if (code == "FRA")
+        return head + " de " + c.Main(66) + " - Simulacion " + c.Main(222) + " CO2";
+    if (code == "ESP" || code == "POR") {
+        return head + " del " + c.Main(66) + " - Simulacion " + c.Main(222) + " CO2";
+    }
+    if (code == "ITA") {
+        return head + " del " + c.Main(66) + " - Simulazione della " + c.Main(222) + " di CO2";
+    }
+    return head + " " + c.Main(66) + " - Simulation " + c.Main(222) + " CO2";
+}
+
+std::string ProjectForm::ControlText(std::string_view control) const {
+    if (std::optional<FieldId> field = FieldByName(control))
+        return record_[*field];
+    if (control == "tSLeit")
+        return labels_.tSLeit;
+    if (control == "LeistZ")
+        return labels_.LeistZ;
+    if (control == "BetrKo")
+        return labels_.BetrKo;
+    if (control == "kWstunden")
+        return labels_.kWstunden;
+    if (control == "co2consum")
+        return labels_.co2consum;
+    return {};
+}
+
+}  // namespace tessaro

@@ -1,0 +1,144 @@
+// tessaro-calc end to end, in a temporary working folder with the shipped data files.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace tessaro {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class CalcTest : public ::testing::Test {
+  protected:
+    CalcTest() {
+        temp.CopyFromData({"kparam.dat", "R22.DAT", "TempPart.dat", "energk.dat", "Caption.GER",
+                           "VerbCapt.GER", "TessaroCap.GER", "infoTXT.GER"});
+    }
+
+    Outcome Run(const std::vector<std::string>& args) {
+        std::string command = "cd " + Quoted(temp.Path().string()) + " && " + TESSARO_CALC;
+        for (const std::string& arg : args)
+            command += " " + Quoted(arg);
+        command += " 2>" + Quoted((temp.Path() / "stderr.txt").string());
+        Outcome outcome;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            outcome.out.append(buffer, n);
+        int status = ::pclose(pipe);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        outcome.err = temp.Read("stderr.txt");
+        std::filesystem::remove(temp.Path() / "stderr.txt");
+        return outcome;
+    }
+
+    test::TempDir temp;
+};
+
+TEST_F(CalcTest, PrintsTheFieldsAndLabelsOfTheExampleProject) {
+    Outcome o = Run({});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(
+        o.out,
+        "Q0=7\nt0=-10\ntambient=32\nAnwendBereich=Kühlraum\nvdsize=Normal\nAnlGroesse=Normal\n"
+        "VFlsize=Normal\nAmbientT=Normal\nTempbereich=Normalkühlung -2 bis +6 °C\n"
+        "WartungI=Gut\nFullzustand=Korrekt\nLeitungsdimension=Normal\nWaermeD=Normal\n"
+        "km=Standard\nVerdichterbauart=Hubkolben\nRGart=Lüfterdrehzahlregelung\n"
+        "WinterRGart=25 °C\nTc=45\nbetrstd= 18\nlzfaktor= .75\nEnergKost= .28\n"
+        "JahrebetrT= 365\nSpezco2emission= .38\ntSLeit=-5\nLeistZ=3.47\nBetrKo=2776\n"
+        "kWstunden=( 9915 kWh/a)\nco2consum=3.7\n");
+    EXPECT_TRUE(o.err.empty());
+}
+
+TEST_F(CalcTest, JsonHoldsTheSameTextsAndTheFullNumbers) {
+    Outcome o = Run({"--json", "pick", "AnwendBereich", "6", "enter", "Q0", "0"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    nlohmann::ordered_json j = nlohmann::ordered_json::parse(o.out);
+    EXPECT_EQ(j["refrigerant"], "R22");
+    ASSERT_EQ(j["messages"].size(), 1u);
+    EXPECT_EQ(j["fields"]["AnwendBereich"], "Industriekälte");
+    EXPECT_EQ(j["fields"]["Q0"], "0");
+    EXPECT_EQ(j["fields"]["lzfaktor"], "1");
+    EXPECT_EQ(j["fields"].size(), 23u);
+    EXPECT_EQ(j["fields"].begin().key(), "Q0");
+    EXPECT_EQ(j["labels"].size(), 5u);
+    EXPECT_EQ(j["operating"]["RoomTemperature"], -10);
+    EXPECT_GT(j["result"]["COP"].get<double>(), 1);
+    // The label is the cut figure of the full number.
+    double cop = j["result"]["COP"].get<double>();
+    EXPECT_EQ(j["labels"]["LeistZ"].get<std::string>(),
+              nlohmann::json(std::floor(100 * cop) / 100).dump());
+}
+
+TEST_F(CalcTest, MessagesAreListedInOrderWithTheirLineBreaks) {
+    Outcome o = Run({"enter", "t0", "-70", "enter", "Tc", "80", "enter", "Q0", ""});
+    ASSERT_EQ(o.status, 0) << o.err;
+    std::string captionPart = o.out.substr(0, o.out.find("Q0="));
+    EXPECT_NE(captionPart.find("\r\ntmin = -60 °C !\n"), std::string::npos) << captionPart;
+    EXPECT_NE(captionPart.find("\r\ntmax =  70 °C !\n"), std::string::npos) << captionPart;
+    EXPECT_EQ(std::count(captionPart.begin(), captionPart.end(), '\n'), 3 + 2);  // two hold CR LF
+    EXPECT_EQ(captionPart.rfind("message: ", 0), 0u);
+}
+
+TEST_F(CalcTest, OkSavesTheProjectAndCancelDoesNot) {
+    ASSERT_EQ(Run({"type", "Q0", "9", "cancel"}).status, 0);
+    EXPECT_NE(temp.Read("TempPart.dat").find("\"7\""), std::string::npos);
+    ASSERT_EQ(Run({"enter", "betrstd", "20", "type", "Q0", "9", "ok"}).status, 0);
+    EXPECT_NE(temp.Read("TempPart.dat").find("\"9\""), std::string::npos);
+    EXPECT_EQ(temp.Read("energk.dat"), "20,0.75,0.28,365,0.38\r\n");
+}
+
+TEST_F(CalcTest, UsageErrorsWriteNothing) {
+    const std::string project = temp.Read("TempPart.dat");
+    const std::string energy = temp.Read("energk.dat");
+    const std::vector<std::vector<std::string>> cases = {
+        {"explode"},
+        {"pick", "Q5", "1"},
+        {"pick", "AnwendBereich"},
+        {"pick", "AnwendBereich", "x"},
+        {"pick", "AnwendBereich", "0"},
+        {"pick", "Q0", "1"},
+        {"type", "AnwendBereich", "x"},
+        {"enter", "Q0"},
+        {"focus"},
+        {"enter", "betrstd", "5", "ok", "calculate"},
+        {"enter", "betrstd", "5", "pick", "AnwendBereich", "8"},
+        {"enter", "betrstd", "5", "pick", "AnwendBereich", "1", "pick", "Tempbereich", "2", "ok"},
+    };
+    for (const auto& args : cases) {
+        Outcome o = Run(args);
+        EXPECT_EQ(o.status, 2) << args[0];
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
+        EXPECT_TRUE(o.out.empty());
+        EXPECT_EQ(temp.Read("TempPart.dat"), project);
+        EXPECT_EQ(temp.Read("energk.dat"), energy);
+    }
+}
+
+TEST_F(CalcTest, AMissingSettingsFileIsNamed) {
+    std::filesystem::remove(temp.Path() / "kparam.dat");
+    Outcome o = Run({});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("kparam.dat"), std::string::npos);
+    EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1);
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,137 @@
+// Whole calculation runs of the project form, their figures checked by hand from the R22 table.
+#include <cmath>
+
+#include "project/form_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::FormFixture;
+
+class CalculationRunTest : public FormFixture {};
+
+// The typical project: cold store, Q0 10 kW, t0 -10 °C, ambient 32 °C, condenser and evaporator
+// of normal size (13 K), km item 2, no winter control, control mode item 5, compressor item 2,
+// insulation item 2 (10 K suction superheat), pipes item 2 (1 K loss), energy 12 h/d, running-time
+// factor 0.8, 0.2 EUR/kWh, 365 d/a, 0.5 kg/kWh.
+//
+// By hand from R22.DAT and the correlations:
+//   Tc = 32 + 13 = 45; no winter control: tw = 13 + 10 = 23, reduction 22^0.8 = 11.855999;
+//   tcEff = 33.144001; tSuction = -10 + 0 + 10 = 0 (EvaporatorSuperheat is 0 after a load).
+//   At 263.15 K (a table row): p0 = 3.54786 bar, hVapour0 = 401.198 kJ/kg.
+//   At 306.294 K: pc = 12.925508 bar, hLiquidC = 240.664482, hVapourC = 414.959096.
+//   dpdT0 = 3.67492 - 3.54786 = 0.12706; slopeRatio = 2.619965.
+//   cpEvap = 4.1866 * 0.812 * B(473.67) = 0.648310; cpSuction = 0.642136; kappa = 1.214382.
+//   m = 10 / (401.198 - 240.664482) = 0.0622923 kg/s.
+//   Line losses: p0' = 3.42080, pc' = 13.09195; discharge 352.688 K; cpDischarge = 0.822419.
+//   P = m * (h2 - h1) = 2.853, times 1.06 * (1 - 0.05 * P / 100) = 2.995697 kW.
+//   Energy = 2.995697 * 12 * 365 * 0.8 = 10496.92 kWh/a; cost * 0.2 = 2099.38; CO2 5.248 t/a.
+TEST_F(CalculationRunTest, TypicalColdStoreByHand) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    const RunResult& r = f.Result();
+    EXPECT_NEAR(f.Operating().WinterReduction, std::pow(22.0, 0.8), 1e-12);
+    EXPECT_NEAR(r.MassFlow, 0.06229228700181675, 1e-12);
+    EXPECT_NEAR(r.CompressorPower, 2.9956966201764135, 1e-9);
+    EXPECT_NEAR(r.AnnualEnergy, 10496.920957098153, 1e-6);
+    EXPECT_NEAR(r.RunningCost, 2099.3841914196305, 1e-6);
+    EXPECT_NEAR(r.AnnualCO2, 5.2484604785490765, 1e-9);
+    EXPECT_NEAR(r.COP, 3.338121735241371, 1e-9);
+    EXPECT_EQ(f.Labels().tSLeit, "0");
+    EXPECT_EQ(f.Labels().LeistZ, "3.33");
+    EXPECT_EQ(f.Labels().BetrKo, "2099");
+    EXPECT_EQ(f.Labels().kWstunden, "( 10496 kWh/a)");
+    EXPECT_EQ(f.Labels().co2consum, "5.2");
+}
+
+TEST_F(CalculationRunTest, FactorsOfChargeCompressorKmAndRoundTheClockControl) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    const RunResult base = f.Result();
+
+    ASSERT_TRUE(f.Pick(FieldId::Fullzustand, 3));  // charge factor 1.3: yearly figures only
+    EXPECT_NEAR(f.Result().AnnualEnergy, 1.3 * base.AnnualEnergy, 1e-6);
+    EXPECT_NEAR(f.Result().RunningCost, 1.3 * base.RunningCost, 1e-6);
+    EXPECT_NEAR(f.Result().AnnualCO2, 1.3 * base.AnnualCO2, 1e-9);
+    EXPECT_DOUBLE_EQ(f.Result().COP, base.COP);
+    // The factor multiplies the stored running-time factor, not the field's text.
+    EXPECT_DOUBLE_EQ(f.Record().energy.lzfaktor, 0.8 * 1.3);
+    EXPECT_EQ(f.Record()[FieldId::lzfaktor], " .8");
+    ASSERT_TRUE(f.Pick(FieldId::Fullzustand, 1));
+
+    ASSERT_TRUE(f.Pick(FieldId::Verdichterbauart, 1));
+    EXPECT_NEAR(f.Result().CompressorPower, 0.96 * base.CompressorPower, 1e-12);
+    ASSERT_TRUE(f.Pick(FieldId::Verdichterbauart, 3));
+    EXPECT_NEAR(f.Result().CompressorPower, 1.06 * base.CompressorPower, 1e-12);
+    ASSERT_TRUE(f.Pick(FieldId::Verdichterbauart, 2));
+    // A km pick also proposes t0 and the evaporator superheat; items 1 and 2 propose alike.
+    ASSERT_TRUE(f.Pick(FieldId::km, 2));
+    const double power = f.Result().CompressorPower;
+    ASSERT_TRUE(f.Pick(FieldId::km, 1));
+    EXPECT_NEAR(f.Result().CompressorPower, 0.93 * power, 1e-12);
+
+    // Control mode item 1 runs 24 h a day whatever betrstd says; it also scales the reduction.
+    ASSERT_TRUE(f.Pick(FieldId::km, 2));
+    ASSERT_TRUE(f.Pick(FieldId::RGart, 1));
+    EXPECT_NEAR(f.Operating().WinterReduction, 0.3 * std::pow(22.0, 0.8), 1e-12);
+    EXPECT_NEAR(f.Result().AnnualEnergy, f.Result().CompressorPower * 24 * 365 * 0.8, 1e-6);
+}
+
+TEST_F(CalculationRunTest, AZeroCapacityLeavesTheCopLabelAsItWas) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    f.Type(FieldId::Q0, "0");
+    f.Rechbutt();
+    EXPECT_EQ(f.Labels().LeistZ, "3.33");
+    EXPECT_EQ(f.Labels().kWstunden, "( 0 kWh/a)");
+    EXPECT_EQ(f.Labels().BetrKo, "0");
+
+    // A first run with Q0 = 0 leaves the label empty.
+    WriteProject({"R22", "0", "-10", "32", "P4", "P9", "P9", "P9", "P15", "P19", "P23", "P26", "P9",
+                  "P14", "P35", "M87", "P45", "P33"});
+    state.calculationDone = false;
+    ProjectForm& g = Open();
+    EXPECT_EQ(g.Labels().LeistZ, "");
+    EXPECT_EQ(g.Labels().co2consum, "0");
+}
+
+TEST_F(CalculationRunTest, AMissingTableKeepsTheResultsOfThePreviousRun) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    const CycleState before = state.engine.cycle;
+    const double massFlow = f.Result().MassFlow;
+    std::filesystem::remove(temp.Path() / "R22.DAT");
+    f.Type(FieldId::t0, "-20");
+    f.Rechbutt();
+    // Only the temperatures of the cycle follow the new operating point; its pressures and
+    // enthalpies, and so the mass flow, stay those of the previous run.
+    EXPECT_DOUBLE_EQ(state.engine.cycle.T0K, 253.15);
+    EXPECT_EQ(state.engine.cycle.p0, before.p0);
+    EXPECT_EQ(state.engine.cycle.hLiquidC, before.hLiquidC);
+    EXPECT_EQ(f.Result().MassFlow, massFlow);
+    EXPECT_EQ(f.Labels().tSLeit, "-10");
+    EXPECT_FALSE(f.Labels().LeistZ.empty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CalculationRunTest, AnEnergyValueTypedWithoutEnterDoesNotCount) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    const double energy = f.Result().AnnualEnergy;
+    f.Type(FieldId::betrstd, "24");
+    f.Pick(FieldId::Verdichterbauart, 2);
+    EXPECT_DOUBLE_EQ(f.Result().AnnualEnergy, energy);
+    f.Rechbutt();  // the calculate button saves the energy values first
+    EXPECT_NEAR(f.Result().AnnualEnergy, 2 * energy, 1e-6);
+}
+
+TEST_F(CalculationRunTest, LabelsFollowTheSystemDecimalSeparator) {
+    WriteTypicalProject();
+    ProjectForm& f = Open(',');
+    EXPECT_EQ(f.Labels().LeistZ, "3,33");
+    EXPECT_EQ(f.Labels().co2consum, "5,2");
+    EXPECT_EQ(f.Labels().kWstunden, "( 10496 kWh/a)");
+}
+
+}  // namespace
+}  // namespace tessaro

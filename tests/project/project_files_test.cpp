@@ -1,0 +1,144 @@
+// The project file and the energy file: load order, round trips, missing, short and read-only
+// files.
+#include <sys/stat.h>
+
+#include "project/form_fixture.h"
+#include "project/project_files.h"
+#include "shell/code_page.h"
+#include "shell/field_reader.h"
+
+namespace tessaro {
+namespace {
+
+using test::FormFixture;
+
+class ProjectFilesTest : public FormFixture {};
+
+TEST_F(ProjectFilesTest, SavedProjectReloadsAsItWas) {
+    WriteProject({"R407C", "12,5", "-8", "30", "P3", "P8", "P10", "P8", "P14", "P15", "P24", "P27",
+                  "P10", "P16", "P36", "M88", "P42", "38 °C"});
+    ProjectForm& f = Open();
+    EXPECT_EQ(state.engine.CurrentRefrigerant, "R22");  // every project runs with R22
+    f.Type(FieldId::Q0, "Kälte, \"Nord\"");
+    f.Abbrechen();
+
+    std::string saved = DecodeText(temp.Read("TempPart.dat"), CodePage::Windows1252);
+    FieldReader reader(saved);
+    std::vector<std::string> lines;
+    for (auto line = reader.NextLine(); !line.empty(); line = reader.NextLine()) {
+        ASSERT_EQ(line.size(), 1u);
+        lines.push_back(line[0]);
+    }
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[0], "R22");
+    EXPECT_EQ(lines[1], "Kälte, ''Nord''");  // a comma kept, a double quote as two apostrophes
+    EXPECT_EQ(lines[17], "38 °C");
+    EXPECT_EQ(saved.substr(saved.size() - 2), "\r\n");
+
+    ProjectForm& g = Open();
+    EXPECT_EQ(g.Record()[FieldId::Q0], "Kälte, ''Nord''");
+    EXPECT_EQ(g.Record()[FieldId::Tempbereich], "P15");
+    EXPECT_EQ(g.Record()[FieldId::Verdichterbauart], "M88");
+    EXPECT_EQ(g.Record()[FieldId::WinterRGart], "38 °C");
+    EXPECT_EQ(g.Record()[FieldId::Tc], "44.4");  // 30 + Int(10 * 18 * 0.8) / 10
+    EXPECT_DOUBLE_EQ(g.Operating().CondenserDifference, 14.4);
+}
+
+TEST_F(ProjectFilesTest, AProjectOfAnotherLanguageKeepsItsTextsAndTakesTheOtherBranches) {
+    WriteProject({"R22", "10", "-10", "32", "Tiefkühlraum", "mittel", "mittel", "groß", "", "",
+                  "gut", "voll", "mittel", "ohne", "", "", "", ""});
+    WriteEnergy("12,0.8,0.2,365,0.5\r\n");
+    ProjectForm& f = Open();
+    EXPECT_EQ(f.Record()[FieldId::AnwendBereich], "Tiefkühlraum");
+    EXPECT_EQ(f.Record()[FieldId::Tempbereich], "P15");  // any other application: one range
+    EXPECT_EQ(f.Operating().RoomTemperature, -10);
+    EXPECT_EQ(f.Operating().SuctionLineLoss, 1);
+    EXPECT_EQ(f.Operating().SuctionLineSuperheat, 5);
+    EXPECT_EQ(f.Operating().MaintenanceOffset, 0);  // unknown text: left as it was
+    EXPECT_EQ(f.Operating().FillFactor, 1);
+    EXPECT_EQ(f.Record()[FieldId::Tc], "45");
+}
+
+TEST_F(ProjectFilesTest, AMissingOrShortProjectFileLeavesFieldsEmpty) {
+    ProjectForm& f = Open();
+    for (FieldId field : kProjectFileFields) {
+        if (field != FieldId::Tempbereich) {
+            EXPECT_EQ(f.Record()[field], "") << FieldName(field);
+        }
+    }
+    EXPECT_EQ(f.Record()[FieldId::Tempbereich], "P15");  // the list rule for any other application
+    EXPECT_EQ(f.Record()[FieldId::Tc], "45");
+    EXPECT_EQ(state.engine.CurrentRefrigerant, "R22");
+
+    temp.Write("TempPart.dat", "\"R22\"\r\n\"7\"\r\n\"-5\"");
+    ProjectForm& g = Open();
+    EXPECT_EQ(g.Record()[FieldId::Q0], "7");
+    EXPECT_EQ(g.Record()[FieldId::t0], "-5");
+    EXPECT_EQ(g.Record()[FieldId::tambient], "");
+    EXPECT_EQ(g.Record()[FieldId::WinterRGart], "");
+}
+
+TEST_F(ProjectFilesTest, EnergyValuesAreShownAsSignPlaceTextsAndWrittenWithAPoint) {
+    WriteTypicalProject();
+    WriteEnergy("12,.8,0.25,365,-0.5\r\n");
+    ProjectForm& f = Open(',');
+    EXPECT_EQ(f.Record()[FieldId::betrstd], " 12");
+    EXPECT_EQ(f.Record()[FieldId::lzfaktor], " .8");
+    EXPECT_EQ(f.Record()[FieldId::Spezco2emission], "-.5");
+    f.Type(FieldId::EnergKost, "0,25");
+    f.Type(FieldId::JahrebetrT, "");
+    f.Enter(FieldId::EnergKost);
+    EXPECT_EQ(temp.Read("energk.dat"), "12,0.8,0.25,0,-0.5\r\n");
+    EXPECT_EQ(f.Record().energy.EnergKost, 0.25);
+}
+
+TEST_F(ProjectFilesTest, AMissingOrMalformedEnergyFileGivesEmptyFields) {
+    WriteTypicalProject();
+    for (const char* content : {"12,0.8,0.2,365\r\n", "12,abc,0.2,365,0.5\r\n", ""}) {
+        WriteEnergy(content);
+        ProjectForm& f = Open();
+        for (FieldId field : kEnergyFields)
+            EXPECT_EQ(f.Record()[field], "") << content;
+        // The run's own read took what it could; the fifth number was never there.
+        EXPECT_EQ(f.Record().energy.Spezco2emission, 0) << content;
+    }
+    std::filesystem::remove(temp.Path() / "energk.dat");
+    ProjectForm& g = Open();
+    EXPECT_EQ(g.Record()[FieldId::betrstd], "");
+}
+
+TEST_F(ProjectFilesTest, TheRunReadsTheEnergyFileNumberByNumberUntilOneFails) {
+    EnergyNumbers energy{1, 2, 3, 4, 5};
+    WriteEnergy("10,20,x,40,50");
+    ReadEnergyNumbers(state, energy);
+    EXPECT_EQ(energy.betrstd, 10);
+    EXPECT_EQ(energy.lzfaktor, 20);
+    EXPECT_EQ(energy.EnergKost, 3);
+    EXPECT_EQ(energy.Spezco2emission, 5);
+}
+
+TEST_F(ProjectFilesTest, ReadOnlyFilesAreMadeWritableAndReplaced) {
+    WriteTypicalProject();
+    for (const char* name : {"TempPart.dat", "energk.dat"}) {
+        ::chmod((temp.Path() / name).c_str(), 0444);
+    }
+    ProjectForm& f = Open();
+    f.Type(FieldId::Q0, "33");
+    f.Abbrechen();
+    EXPECT_NE(temp.Read("TempPart.dat").find("\"33\""), std::string::npos);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProjectFilesTest, AnEnergyFileThatCannotBeWrittenIsReportedOnceByName) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    // A folder in place of the file: it can be neither replaced nor written.
+    std::filesystem::remove(temp.Path() / "energk.dat");
+    std::filesystem::create_directories(temp.Path() / "energk.dat" / "x");
+    f.Abbrechen();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("energk.dat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tessaro

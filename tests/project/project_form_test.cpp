@@ -1,0 +1,278 @@
+// The project form's behaviour: picks and the rules they run, Enter with its checks and
+// messages, focus hints, the help panel and the buttons.
+#include "project/form/project_form.h"
+
+#include "project/form_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::FormFixture;
+using Strings = std::vector<std::string>;
+
+class ProjectFormTest : public FormFixture {};
+
+TEST_F(ProjectFormTest, LoadFillsTheListsInOrderWithKmLastAndRunsOnce) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    EXPECT_EQ(f.Lists()[FieldId::AnwendBereich],
+              (Strings{"P2", "P31", "P3", "P4", "P5", "P6", "P7"}));
+    EXPECT_EQ(f.Lists()[FieldId::Tempbereich], (Strings{"P18", "P19", "P20"}));
+    EXPECT_EQ(f.Lists()[FieldId::Verdichterbauart], (Strings{"M86", "M87", "M88"}));
+    EXPECT_EQ(f.Lists()[FieldId::WinterRGart],
+              (Strings{"P33", "43 °C", "38 °C", "35 °C", "32 °C", "28 °C", "25 °C"}));
+    EXPECT_EQ(f.Lists()[FieldId::km], (Strings{"P34", "P35", "P36", "P37"}));
+    EXPECT_EQ(f.Record()[FieldId::Tempbereich], "P19");
+    EXPECT_EQ(f.Record()[FieldId::Tc], "45");
+    EXPECT_EQ(f.Operating().RoomTemperature, -10);
+    EXPECT_EQ(f.Operating().SuctionLineLoss, 1);
+    EXPECT_EQ(f.Operating().SuctionLineSuperheat, 10);
+    EXPECT_EQ(f.Operating().EvaporatorSuperheat, 0);  // only a pick proposes it
+    EXPECT_FALSE(f.Labels().kWstunden.empty());
+    EXPECT_TRUE(state.calculationDone);
+    EXPECT_EQ(host.busyCalls.front(), true);
+    EXPECT_EQ(host.busyCalls.back(), false);
+
+    // A second opening in the same run neither prepares nor calculates.
+    ProjectForm again(state, messages, host);
+    again.Load();
+    EXPECT_TRUE(again.Labels().kWstunden.empty());
+}
+
+TEST_F(ProjectFormTest, PickingAnApplicationProposesTheRangeTemperaturesCapacityAndEnergy) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    ASSERT_TRUE(f.Pick(FieldId::AnwendBereich, 6));  // P6: three ranges, -10 °C proposed
+    EXPECT_EQ(f.Record()[FieldId::Tempbereich], "P19");
+    EXPECT_EQ(f.Operating().RoomTemperature, -10);
+    EXPECT_EQ(f.Operating().EvaporatorSuperheat, 8);  // vdsize P9: item 2
+    EXPECT_EQ(f.Record()[FieldId::t0], "-10");        // -10 + 8 - 8
+    EXPECT_EQ(f.Record()[FieldId::Q0], "400");        // item 6, plant size item 2
+    EXPECT_EQ(f.Record()[FieldId::lzfaktor], "1");
+    EXPECT_EQ(f.Record()[FieldId::betrstd], "18");
+    EXPECT_EQ(f.Record()[FieldId::JahrebetrT], "365");
+    EXPECT_EQ(f.Help().infoEntry, 36);
+
+    ASSERT_TRUE(f.Pick(FieldId::AnwendBereich, 1));  // P2: one range, 5 °C
+    EXPECT_EQ(f.Lists()[FieldId::Tempbereich], Strings{"P15"});
+    EXPECT_EQ(f.Record()[FieldId::Tempbereich], "P15");
+    EXPECT_EQ(f.Operating().RoomTemperature, 5);
+    EXPECT_EQ(f.Record()[FieldId::lzfaktor], "0.5");
+    EXPECT_EQ(f.Record()[FieldId::JahrebetrT], "120");
+    EXPECT_FALSE(f.Pick(FieldId::Tempbereich, 2));  // beyond the one-item list
+}
+
+TEST_F(ProjectFormTest, ProposalsAreWrittenInTheSystemNumberFormat) {
+    WriteTypicalProject();
+    ProjectForm& f = Open(',');
+    ASSERT_TRUE(f.Pick(FieldId::vdsize, 1));  // 11 K superheat
+    ASSERT_TRUE(f.Pick(FieldId::km, 4));      // 0.88: dT = 9.6, so t0 = -10 + 8 - 9.6
+    EXPECT_EQ(f.Record()[FieldId::t0], "-11,6");
+    EXPECT_EQ(f.Operating().EvaporatorSuperheat, 11);
+    ASSERT_TRUE(f.Pick(FieldId::AnwendBereich, 3));  // P3: 0.9
+    EXPECT_EQ(f.Record()[FieldId::lzfaktor], "0,9");
+}
+
+TEST_F(ProjectFormTest, CondensingProposalClampsTheWinterSetPoint) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    ASSERT_TRUE(f.Pick(FieldId::WinterRGart, 2));  // "43 °C"
+    ASSERT_TRUE(f.Pick(FieldId::VFlsize, 1));      // 18 K
+    ASSERT_TRUE(f.Pick(FieldId::km, 3));           // 0.8: 14.4 K
+    EXPECT_EQ(f.Record()[FieldId::Tc], "46.4");
+    EXPECT_EQ(f.Record()[FieldId::WinterRGart], "43 °C");
+    f.Type(FieldId::tambient, "20");
+    f.Enter(FieldId::tambient);
+    EXPECT_EQ(f.Record()[FieldId::Tc], "34.4");
+    EXPECT_EQ(f.Record()[FieldId::WinterRGart], " 34.4 °C");
+    // The winter rule reads the whole text: set point 34.4 equals Tc, so no reduction.
+    EXPECT_EQ(f.Operating().WinterReduction, 0);
+}
+
+TEST_F(ProjectFormTest, ClimateClassWritesTheAmbientAndTheCondensingTemperature) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    ASSERT_TRUE(f.Pick(FieldId::AmbientT, 4));
+    EXPECT_EQ(f.Record()[FieldId::tambient], "40");
+    EXPECT_EQ(f.Record()[FieldId::Tc], "53");
+    f.Type(FieldId::tambient, "");
+    f.Enter(FieldId::tambient);
+    EXPECT_EQ(f.Record()[FieldId::Tc], "45");  // empty ambient taken as 32
+}
+
+TEST_F(ProjectFormTest, EnterChecksTheLimitsWithTheirMessages) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    const std::string before = f.Labels().BetrKo;
+    for (const char* text : {"0,0", "", "-1"}) {
+        f.Type(FieldId::Q0, text);
+        f.Enter(FieldId::Q0);
+    }
+    f.Type(FieldId::t0, "-60");
+    f.Enter(FieldId::t0);  // passes
+    f.Type(FieldId::t0, "-60.5");
+    f.Enter(FieldId::t0);
+    f.Type(FieldId::t0, "46");
+    f.Enter(FieldId::t0);  // above Tc 45
+    f.Type(FieldId::t0, "-10");
+    f.Type(FieldId::Tc, "70.5");
+    f.Enter(FieldId::Tc);
+    f.Type(FieldId::Tc, "-11");
+    f.Enter(FieldId::Tc);
+    f.Type(FieldId::Tc, "-10");
+    f.Enter(FieldId::Tc);  // equal to t0: passes
+    EXPECT_EQ(MessageTexts(), (Strings{"CL52", "CL52", "CL52", "CL53\r\ntmin = -60 °C !", "CL55",
+                                       "CL54\r\ntmax =  70 °C !", "CL55"}));
+    EXPECT_EQ(messages.shown[0].title, "Tessaro");
+    EXPECT_EQ(f.Record()[FieldId::t0], "-10");  // the typed text stays
+    (void)before;
+}
+
+TEST_F(ProjectFormTest, EnterInTcLowersTheWinterSetPoint) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    ASSERT_TRUE(f.Pick(FieldId::WinterRGart, 2));  // "43 °C"
+    f.Type(FieldId::Tc, "40");
+    f.Enter(FieldId::Tc);
+    EXPECT_EQ(f.Record()[FieldId::WinterRGart], " 40 °C");
+    ASSERT_TRUE(f.Pick(FieldId::WinterRGart, 1));  // no winter control is never clamped
+    f.Type(FieldId::Tc, "20");
+    f.Enter(FieldId::Tc);
+    EXPECT_EQ(f.Record()[FieldId::WinterRGart], "P33");
+}
+
+TEST_F(ProjectFormTest, TypingWithoutEnterIsNotChecked) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    f.Type(FieldId::t0, "-90");
+    f.Focus(FieldId::Q0);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(host.infoLine, "CL38");
+    f.Focus(FieldId::Tc);
+    EXPECT_EQ(host.infoLine, "CL40");
+    f.Rechbutt();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(f.Record()[FieldId::t0], "-90");
+}
+
+TEST_F(ProjectFormTest, HelpPicksTheInfoTextByItemWithItsDefault) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    struct Case {
+        FieldId field;
+        int entry;
+    };
+    for (auto [field, entry] :
+         {Case{FieldId::WartungI, 1}, Case{FieldId::Fullzustand, 6},
+          Case{FieldId::Leitungsdimension, 12}, Case{FieldId::WaermeD, 17},
+          Case{FieldId::vdsize, 27}, Case{FieldId::AnwendBereich, 34}, Case{FieldId::km, 47},
+          Case{FieldId::betrstd, 51}, Case{FieldId::Spezco2emission, 55}, Case{FieldId::RGart, 61},
+          Case{FieldId::WinterRGart, 64}}) {
+        f.Focus(field);
+        EXPECT_EQ(f.Help().infoEntry, entry) << FieldName(field);
+        EXPECT_TRUE(f.Help().visible);
+        EXPECT_EQ(f.Help().caption, "I" + std::to_string(entry));
+    }
+    f.MouseOver("Pn45");
+    EXPECT_EQ(f.Help().infoEntry, 22);
+    f.Focus(FieldId::Tempbereich);
+    EXPECT_FALSE(f.Help().visible);
+    f.MouseOver("Label17");
+    EXPECT_TRUE(f.Help().visible);
+    f.MouseOver("PNRG");
+    EXPECT_FALSE(f.Help().visible);
+
+    // Texts that match no item take the default item; for AnwendBereich that is 0 and no
+    // energy proposals are written.
+    WriteProject({"R22", "10", "-10", "32", "Kühlraum", "x", "", "", "", "", "x", "x", "x", "x",
+                  "x", "", "x", "43 °C"});
+    ProjectForm& other = Open();
+    other.Type(FieldId::lzfaktor, "0.7");
+    for (auto [field, entry] :
+         {Case{FieldId::WartungI, 2}, Case{FieldId::WaermeD, 18}, Case{FieldId::AnwendBereich, 30},
+          Case{FieldId::RGart, 58}, Case{FieldId::WinterRGart, 63}}) {
+        other.Focus(field);
+        EXPECT_EQ(other.Help().infoEntry, entry) << FieldName(field);
+    }
+    EXPECT_EQ(other.Record()[FieldId::lzfaktor], "0.7");
+}
+
+TEST_F(ProjectFormTest, HelpLabelIsSizedByTheLengthOfTheText) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    struct Case {
+        size_t length;
+        int height;
+        std::optional<int> width;
+    };
+    // WartungI P23 shows entry 1.
+    for (auto [length, height, width] :
+         {Case{70, 315, std::nullopt}, Case{71, 510, 7000}, Case{139, 510, 7000},
+          Case{140, 705, 7000}, Case{209, 705, 7000}, Case{210, 900, 7000}, Case{279, 900, 7000}}) {
+        SetInfoText(1, std::string(length, 'x'));
+        f.Focus(FieldId::WartungI);
+        EXPECT_EQ(f.Help().labelHeight, height) << length;
+        EXPECT_EQ(f.Help().labelWidth, width) << length;
+    }
+    // 280 characters or more keep the height of the first step and the previous width.
+    SetInfoText(1, std::string(280, 'x'));
+    f.Focus(FieldId::WartungI);
+    EXPECT_EQ(f.Help().labelHeight, 315);
+    EXPECT_EQ(f.Help().labelWidth, 7000);
+    EXPECT_FALSE(f.Help().autoSize);
+    // Leading blanks are not shown; characters, not bytes, are counted.
+    SetInfoText(1, "   Verflüssiger");
+    f.Focus(FieldId::WartungI);
+    EXPECT_EQ(f.Help().caption, "Verflüssiger");
+}
+
+TEST_F(ProjectFormTest, WinterSetPointHelpKeepsTheLabelHeight) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    SetInfoText(64, std::string(100, 'w'));
+    f.Focus(FieldId::WinterRGart);
+    EXPECT_EQ(f.Help().labelHeight, 510);
+    SetInfoText(64, "short");
+    f.Focus(FieldId::WinterRGart);
+    EXPECT_EQ(f.Help().labelHeight, 510);
+    f.Focus(FieldId::WartungI);
+    EXPECT_EQ(f.Help().labelHeight, 315);
+}
+
+TEST_F(ProjectFormTest, ButtonsSaveCloseAndShowWhatTheyShould) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    f.Command3D3();
+    EXPECT_EQ(host.helpBoxes, 1);
+    EXPECT_EQ(state.settings.HelpContext, 0);
+
+    f.Type(FieldId::betrstd, "8");
+    f.Enter(FieldId::betrstd);
+    EXPECT_EQ(temp.Read("energk.dat"), "8,0.8,0.2,365,0.5\r\n");
+    f.Type(FieldId::Q0, "99");
+    f.Command3D2();
+    EXPECT_TRUE(f.Closed());
+    // Cancel keeps the confirmed energy value but not the plant fields.
+    EXPECT_NE(temp.Read("TempPart.dat").find("\"10\""), std::string::npos);
+
+    ProjectForm& g = Open();
+    EXPECT_EQ(g.Record()[FieldId::betrstd], " 8");
+    g.Type(FieldId::Q0, "12,5");
+    g.Abbrechen();
+    EXPECT_TRUE(g.Closed());
+    EXPECT_NE(temp.Read("TempPart.dat").find("\"12,5\""), std::string::npos);
+}
+
+TEST_F(ProjectFormTest, CaptionByLanguage) {
+    ProjectForm& f = Open();
+    EXPECT_EQ(f.Caption(), "Tessaro : M81 M66 - Simulation M222 CO2");
+    state.settings.LanguageCode = "FRA";
+    EXPECT_EQ(f.Caption(), "Tessaro : M81 de M66 - Simulacion M222 CO2");
+    state.settings.LanguageCode = "POR";
+    EXPECT_EQ(f.Caption(), "Tessaro : M81 del M66 - Simulacion M222 CO2");
+    state.settings.LanguageCode = "ITA";
+    EXPECT_EQ(f.Caption(), "Tessaro : M81 del M66 - Simulazione della M222 di CO2");
+}
+
+}  // namespace
+}  // namespace tessaro
