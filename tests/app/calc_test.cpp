@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "results/page_layout.h"
+#include "results/report_reader.h"
+#include "shell/working_dir.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -103,6 +106,28 @@ TEST_F(CalcTest, OkSavesTheProjectAndCancelDoesNot) {
     ASSERT_EQ(Run({"enter", "betrstd", "20", "type", "Q0", "9", "ok"}).status, 0);
     EXPECT_NE(temp.Read("TempPart.dat").find("\"9\""), std::string::npos);
     EXPECT_EQ(temp.Read("energk.dat"), "20,0.75,0.28,365,0.38\r\n");
+}
+
+TEST_F(CalcTest, PrintWritesAReportThatLaysOutAsOnePage) {
+    Outcome o = Run({"print"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    std::vector<std::string> records = ReadReportFile(WorkingDir(temp.Path()), "GER");
+    ASSERT_EQ(records.size(), 83u);
+    EXPECT_NE(std::find(records.begin(), records.end(), "        Anwendung :§$&Kühlraum"),
+              records.end());
+
+    ReportPage page;
+    page.variant = ReportVariant::Printer;
+    page.fontName = "Arial";
+    page.records = records;
+    ReportPageLayout layout = LayoutReportPage(page);
+    EXPECT_EQ(layout.page.width, 2150);
+    bool costShown = false;
+    for (const DrawStep& step : layout.steps) {
+        EXPECT_LE(step.y, 0.9 * layout.page.height);
+        costShown = costShown || step.text.find("2776 EUR/a") != std::string::npos;
+    }
+    EXPECT_TRUE(costShown);
 }
 
 TEST_F(CalcTest, UsageErrorsWriteNothing) {
