@@ -1,6 +1,7 @@
 #include "engine/heat_capacity.h"
 
 #include <array>
+#include <cmath>
 
 namespace tessaro {
 
@@ -99,7 +100,7 @@ const Correlation* FindCorrelation(std::string_view refrigerant) {
 
 // The base functions of θ, the temperature in degrees Rankine.
 double B(double theta) {
-    return 0.0282 + 0.3937799e-3 * theta - 1.28431e-7 * theta * theta + 2.27353 / theta;
+    return 0.0282 + 0.3937799e-3 * theta - 1.28431e-7 * std::pow(theta, 2) + 2.27353 / theta;
 }
 
 // As B, but with the third term linear in θ.
@@ -108,7 +109,7 @@ double BL(double theta) {
 }
 
 double Cubic(const std::array<double, 4>& c, double T) {
-    return c[0] + c[1] * T + c[2] * T * T + c[3] * T * T * T;
+    return c[0] + c[1] * T + c[2] * std::pow(T, 2) + c[3] * std::pow(T, 3);
 }
 
 double FactorK(const Correlation& correlation, HeatCapacityKind kind,
