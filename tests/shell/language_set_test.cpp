@@ -1,14 +1,17 @@
-// The language sets in data/: each caption file has exactly the field count of its table, every
-// file is written in its language's code page with CR LF line ends, every entry the program shows
-// holds a text, shared slots agree, list items can be told apart, help texts fit their places.
+// The language sets in data/, all sixteen: each caption file has exactly the field count of its
+// table, every file is written in its language's code page with CR LF line ends, every entry the
+// program shows holds a text that fits its place, shared slots agree, list items can be told
+// apart, help files run to their end. The Arabic set stores its texts in logical order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
+#include <bit>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/caption_tables.h"
@@ -20,22 +23,9 @@
 namespace tessaro {
 namespace {
 
-// Every language the program offers; each set is checked below.
 constexpr std::array<std::string_view, 16> kLanguages = {"GER", "ENG", "FRA", "ESP", "NDL", "ITA",
                                                          "POR", "SWE", "RUS", "POL", "TRK", "ROM",
                                                          "GRE", "HUN", "BUL", "ARA"};
-
-struct CaptionFile {
-    std::string_view stem;
-    int fields;
-};
-
-constexpr std::array<CaptionFile, 4> kCaptionFiles = {{
-    {"Caption.", CaptionTables::kMainEntries},
-    {"VerbCapt.", CaptionTables::kCompressorEntries},
-    {"TessaroCap.", CaptionTables::kProgramEntries},
-    {"infoTXT.", CaptionTables::kInfoEntries},
-}};
 
 // The option lists of the project form by program caption entry; the rules of the calculation
 // recognise an item by its text, so the items of one list must differ.
@@ -51,179 +41,120 @@ const std::vector<std::vector<int>> kOptionLists = {
     {34, 35, 36, 37},        // efficiency class
     {18, 19, 20},            // temperature range
 };
+// The winter set point list: program entry 33 ("none"), then these fixed items.
 const std::vector<std::string> kWinterSetPoints = {"43 °C", "38 °C", "35 °C",
                                                    "32 °C", "28 °C", "25 °C"};
 
-size_t CharacterCount(std::string_view utf8) {
-    size_t count = 0;
-    for (unsigned char byte : utf8)
-        count += (byte & 0xC0) != 0x80;
-    return count;
-}
-
 std::string Trimmed(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos)
-        return "";
-    return std::string(text.substr(begin, text.find_last_not_of(' ') - begin + 1));
+    const size_t begin = text.find_first_not_of(' ');
+    return begin == std::string_view::npos
+               ? ""
+               : std::string(text.substr(begin, text.find_last_not_of(' ') - begin + 1));
 }
 
-// Whether bytes form valid UTF-8; an 8-bit text with letters beyond ASCII practically never does.
-bool IsUtf8(std::string_view bytes) {
+// The code points of UTF-8 text, or nothing when the bytes are not valid UTF-8 (as an 8-bit text
+// with letters beyond ASCII practically never is).
+std::optional<std::u32string> CodePoints(std::string_view bytes) {
+    std::u32string text;
     for (size_t i = 0; i < bytes.size();) {
-        unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        size_t length = lead < 0x80    ? 1
-                        : lead >= 0xF0 ? 4
-                        : lead >= 0xE0 ? 3
-                        : lead >= 0xC2 ? 2
-                                       : 0;
-        if (length == 0 || i + length > bytes.size())
-            return false;
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int ones = std::countl_one(lead);  // 0 for ASCII, else the length of the sequence
+        const size_t length = std::max(ones, 1);
+        if (ones == 1 || ones > 4 || i + length > bytes.size())
+            return std::nullopt;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
         for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            c = (c << 6) | (next & 0x3F);
         }
+        text.push_back(c);
         i += length;
     }
-    return true;
+    return text;
 }
 
-// A character the text must not hold: a replacement character, or a control character other
-// than CR and LF (which includes the C1 controls that undefined code-page bytes decode to).
-bool HasStrayCharacter(std::string_view utf8) {
-    if (utf8.find("\xEF\xBF\xBD") != std::string_view::npos)
-        return true;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        unsigned char byte = static_cast<unsigned char>(utf8[i]);
-        if (byte < 0x20 && byte != '\r' && byte != '\n')
-            return true;
-        if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0)
-            return true;
-    }
-    return false;
+// A character no text may hold: a replacement character; a control character other than CR and
+// LF (C1 controls are what undefined code-page bytes decode to); a mark, embedding, override or
+// isolate that steers the bidirectional layout by hand; an Arabic presentation form (a letter
+// already joined into its shape) or what lies between the two blocks of them.
+bool IsStray(char32_t c) {
+    return c == 0xFFFD || (c < 0x20 && c != '\r' && c != '\n') || (c >= 0x7F && c < 0xA0) ||
+           c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069) || (c >= 0xFB50 && c <= 0xFEFF);
 }
 
 // Every line ends with CR LF, and there is no CR or LF elsewhere.
-bool HasCrLfLines(std::string_view bytes) {
-    if (bytes.size() < 2 || bytes.substr(bytes.size() - 2) != "\r\n")
-        return false;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))
-            return false;
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
-            return false;
-    }
-    return true;
+bool HasCrLfLines(const std::string& bytes) {
+    long pairs = 0;
+    for (size_t i = bytes.find("\r\n"); i != std::string::npos; i = bytes.find("\r\n", i + 2))
+        ++pairs;
+    return bytes.ends_with("\r\n") && pairs == std::ranges::count(bytes, '\r') &&
+           pairs == std::ranges::count(bytes, '\n');
+}
+
+// The fields of a file of the shipped set as the program reads them (code page, field syntax).
+std::vector<std::string> Fields(std::string_view code, const std::string& name) {
+    std::vector<std::string> fields;
+    EXPECT_TRUE(ReadLanguageFields(WorkingDir(test::DataDir()), name, code, fields)) << name;
+    return fields;
 }
 
 class LanguageSet : public ::testing::TestWithParam<std::string_view> {
   protected:
-    void SetUp() override {
-        for (const std::string& name : FileNames()) {
-            if (std::filesystem::exists(test::DataDir() / name))
-                temp.CopyFromData({name});
-            else
-                ADD_FAILURE() << name << " is missing from data/";
-        }
-    }
-
-    std::string Code() const { return std::string(GetParam()); }
-
-    std::vector<std::string> FileNames() const {
-        std::vector<std::string> names;
-        for (const CaptionFile& file : kCaptionFiles)
-            names.push_back(std::string(file.stem) + Code());
-        names.push_back("Simhelp." + Code());
-        names.push_back("Simhelp2." + Code());
-        names.push_back(Code() + ".dat");
-        return names;
-    }
-
-    // The fields of one file as the program reads them (its code page, its field syntax).
-    std::vector<std::string> Fields(const std::string& name) const {
-        std::vector<std::string> fields;
-        EXPECT_TRUE(ReadLanguageFields(dir, name, GetParam(), fields)) << name;
-        return fields;
-    }
-
-    CaptionTables Loaded() const {
-        CaptionTables tables;
-        LoadAllCaptions(dir, GetParam(), tables);
-        LoadInfoTexts(dir, GetParam(), tables);
-        return tables;
-    }
-
-    test::TempDir temp;
-    WorkingDir dir{temp.Path()};
+    const std::string code{GetParam()};
 };
 
-TEST_P(LanguageSet, EachCaptionFileHoldsExactlyTheFieldsOfItsTable) {
-    for (const CaptionFile& file : kCaptionFiles) {
-        std::string name = std::string(file.stem) + Code();
-        EXPECT_EQ(Fields(name).size(), static_cast<size_t>(file.fields)) << name;
-    }
-}
-
-TEST_P(LanguageSet, FilesAreInTheCodePageOfTheLanguageWithCrLfLines) {
-    CodePage page = CodePageOfLanguage(GetParam());
-    for (const std::string& name : FileNames()) {
-        std::string bytes = temp.Read(name);
-        ASSERT_FALSE(bytes.empty()) << name;
+// A caption file holds exactly the fields of its table; help and language information files
+// (count 0) have no fixed count.
+TEST_P(LanguageSet, FilesHoldTheirFieldsInTheLanguagesCodePageWithCrLfLines) {
+    const std::array<std::pair<std::string, size_t>, 7> files = {
+        {{"Caption." + code, CaptionTables::kMainEntries},
+         {"VerbCapt." + code, CaptionTables::kCompressorEntries},
+         {"TessaroCap." + code, CaptionTables::kProgramEntries},
+         {"infoTXT." + code, CaptionTables::kInfoEntries},
+         {"Simhelp." + code, 0},
+         {"Simhelp2." + code, 0},
+         {code + ".dat", 0}}};
+    for (const auto& [name, count] : files) {
+        const std::string bytes = WorkingDir(test::DataDir()).ReadBytes(name).value_or("");
         EXPECT_TRUE(HasCrLfLines(bytes)) << name;
-        std::string text = DecodeText(bytes, page);
-        EXPECT_FALSE(HasStrayCharacter(text)) << name;
-        EXPECT_EQ(EncodeText(text, page), bytes) << name << " does not survive a round trip";
-        bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) {
-            return static_cast<unsigned char>(c) >= 0x80;
-        });
-        if (beyondAscii) {
-            EXPECT_FALSE(IsUtf8(bytes)) << name << " is UTF-8, not the language's code page";
+        const bool ascii = std::ranges::all_of(bytes, [](unsigned char c) { return c < 0x80; });
+        EXPECT_TRUE(ascii || !CodePoints(bytes))
+            << name << " is UTF-8, not the language's code page";
+        const std::u32string text =
+            CodePoints(DecodeText(bytes, CodePageOfLanguage(code))).value_or(U"\uFFFD");
+        EXPECT_TRUE(std::ranges::none_of(text, IsStray)) << name;
+        if (count > 0) {
+            EXPECT_EQ(Fields(code, name).size(), count) << name;
         }
     }
 }
 
-TEST_P(LanguageSet, EveryShownEntryHoldsAText) {
-    CaptionTables tables = Loaded();
+TEST_P(LanguageSet, ShownEntriesHoldTextsThatFitTheirPlaceAndListItemsDiffer) {
+    CaptionTables tables;
+    LoadAllCaptions(WorkingDir(test::DataDir()), code, tables);
+    LoadInfoTexts(WorkingDir(test::DataDir()), code, tables);
     for (int n : test::kShownMain)
         EXPECT_NE(Trimmed(tables.Main(n)), "") << "main caption entry " << n;
-    for (int n : test::kShownCompressor)
-        EXPECT_NE(Trimmed(tables.Compressor(n)), "") << "compressor caption entry " << n;
     for (int n : test::kShownProgram)
         EXPECT_NE(Trimmed(tables.Program(n)), "") << "program caption entry " << n;
-    for (int n : test::kShownInfo)
+    for (int n : test::kShownInfo) {
         EXPECT_NE(Trimmed(tables.Info(n)), "") << "info text entry " << n;
-}
-
-TEST_P(LanguageSet, SharedSlotsHoldTheSameTextInBothFiles) {
-    std::vector<std::string> main = Fields("Caption." + Code());
-    std::vector<std::string> compressor = Fields("VerbCapt." + Code());
-    std::vector<std::string> program = Fields("TessaroCap." + Code());
-    ASSERT_GE(main.size(), 199u);
-    ASSERT_GE(compressor.size(), 12u);
-    ASSERT_GE(program.size(), 40u);
-    const std::array<std::pair<int, int>, 4> compressorSlots = {
-        {{1, 10}, {169, 11}, {170, 12}, {199, 2}}};
-    for (auto [mainEntry, compressorEntry] : compressorSlots) {
-        EXPECT_NE(main[mainEntry - 1], "") << "main caption entry " << mainEntry;
-        EXPECT_EQ(main[mainEntry - 1], compressor[compressorEntry - 1])
-            << "main " << mainEntry << " and compressor " << compressorEntry;
+        const size_t length = CodePoints(tables.Info(n)).value_or(U"").size();
+        if (n >= test::kFirstReportNote && n <= test::kLastReportNote)
+            EXPECT_LE(length, 95u) << "report note " << n << " is longer than a printed line";
+        else
+            EXPECT_LT(length, 280u) << "help text " << n << " is too long for the help panel";
     }
-    for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(main[85 + k], program[37 + k]) << "main " << 86 + k << " and program " << 38 + k;
-}
-
-TEST_P(LanguageSet, OptionItemsDifferWithinTheirListAndHaveNoOuterBlanks) {
-    CaptionTables tables = Loaded();
-    std::vector<std::vector<std::string>> lists;
+    std::vector<std::vector<std::string>> lists = {{tables.Program(33)}};
+    lists[0].insert(lists[0].end(), kWinterSetPoints.begin(), kWinterSetPoints.end());
     for (const std::vector<int>& entries : kOptionLists) {
-        std::vector<std::string> items;
+        lists.emplace_back();
         for (int n : entries)
-            items.push_back(tables.Program(n));
-        lists.push_back(items);
+            lists.back().push_back(tables.Program(n));
     }
-    std::vector<std::string> winter = {tables.Program(33)};
-    winter.insert(winter.end(), kWinterSetPoints.begin(), kWinterSetPoints.end());
-    lists.push_back(winter);
     for (const std::vector<std::string>& items : lists) {
         std::set<std::string> distinct;
         for (const std::string& item : items) {
@@ -233,48 +164,111 @@ TEST_P(LanguageSet, OptionItemsDifferWithinTheirListAndHaveNoOuterBlanks) {
     }
 }
 
-TEST_P(LanguageSet, HelpPanelTextsAndReportNotesFitTheirPlaces) {
-    CaptionTables tables = Loaded();
-    for (int n : test::kShownInfo) {
-        size_t length = CharacterCount(tables.Info(n));
-        if (n >= test::kFirstReportNote && n <= test::kLastReportNote) {
-            EXPECT_LE(length, 95u) << "report note " << n << " is longer than a printed line";
-        } else {
-            EXPECT_LT(length, 280u) << "help text " << n << " is too long for the help panel";
-        }
+// Main entries 1, 169, 170 and 199 are compressor entries 10, 11, 12 and 2; main entries 86 to
+// 88 are program entries 38 to 40. Whichever file is read last fills the slot.
+TEST_P(LanguageSet, SharedSlotsHoldTheSameTextInBothFiles) {
+    const std::vector<std::string> main = Fields(code, "Caption." + code);
+    const std::vector<std::string> compressor = Fields(code, "VerbCapt." + code);
+    const std::vector<std::string> program = Fields(code, "TessaroCap." + code);
+    ASSERT_TRUE(main.size() >= 199 && compressor.size() >= 12 && program.size() >= 40);
+    for (auto [m, c] :
+         std::initializer_list<std::pair<int, int>>{{1, 10}, {169, 11}, {170, 12}, {199, 2}}) {
+        EXPECT_NE(main[m - 1], "") << "main caption entry " << m;
+        EXPECT_EQ(main[m - 1], compressor[c - 1]) << "main " << m << " and compressor " << c;
     }
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(main[85 + k], program[37 + k]) << "main " << 86 + k << " and program " << 38 + k;
 }
 
-TEST_P(LanguageSet, HelpFilesAreShownToTheirEnd) {
-    for (const std::string& name : {"Simhelp." + Code(), "Simhelp2." + Code()}) {
-        std::vector<std::string> fields = Fields(name);
-        size_t textLength = 0;
+// An empty field ends a help text, so one in the middle would hide the rest; "Z" breaks a line.
+// The about message shows fields 2 to 6 of the language information file.
+TEST_P(LanguageSet, HelpFilesRunToTheirEndAndTheAboutMessageIsFilled) {
+    for (const std::string& name : {"Simhelp." + code, "Simhelp2." + code}) {
+        const std::vector<std::string> fields = Fields(code, name);
         size_t lineBreaks = 0;
+        size_t textLength = 0;
         for (size_t i = 0; i < fields.size(); ++i) {
-            std::string field = Trimmed(fields[i]);
-            // An empty field ends the help text: one in the middle would hide the rest.
+            const std::string field = Trimmed(fields[i]);
             EXPECT_NE(field, "") << name << " field " << i + 1 << " ends the text early";
-            if (field == "Z" || field == "z")
-                ++lineBreaks;
-            else
-                textLength += CharacterCount(field);
+            lineBreaks += field == "Z" || field == "z";
+            textLength += CodePoints(field).value_or(U"").size();
         }
         EXPECT_GT(lineBreaks, 20u) << name;
         EXPECT_GT(textLength, 3000u) << name;
     }
-}
-
-TEST_P(LanguageSet, LanguageInformationFileFillsTheAboutMessage) {
-    std::vector<std::string> fields = Fields(Code() + ".dat");
-    ASSERT_GE(fields.size(), 6u);
+    const std::vector<std::string> about = Fields(code, code + ".dat");
+    ASSERT_GE(about.size(), 6u);
     for (size_t i = 1; i < 6; ++i)
-        EXPECT_NE(Trimmed(fields[i]), "") << "field " << i + 1;
+        EXPECT_NE(Trimmed(about[i]), "") << code << ".dat field " << i + 1;
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageSet, ::testing::ValuesIn(kLanguages),
                          [](const ::testing::TestParamInfo<std::string_view>& info) {
                              return std::string(info.param);
                          });
+
+bool IsArabicLetter(char32_t c) {
+    return (c >= 0x0621 && c <= 0x063A) || (c >= 0x0641 && c <= 0x064A) ||
+           (c >= 0x0671 && c <= 0x06D3);
+}
+
+// The fields of Arabic files as code points, without the language code that opens ARA.dat.
+std::vector<std::u32string> ArabicTexts(std::initializer_list<const char*> names) {
+    std::vector<std::u32string> texts;
+    for (const char* name : names) {
+        for (const std::string& field : Fields("ARA", name)) {
+            if (field != "ARA")
+                texts.push_back(CodePoints(field).value_or(U""));
+        }
+    }
+    return texts;
+}
+
+// Whether every text begins with an Arabic letter; with firstLetter, whether its first letter
+// (Arabic or Latin, after numbers or signs) is Arabic, which sets the direction of a paragraph.
+bool LeadWithArabicLetters(const std::vector<std::u32string>& texts, bool firstLetter) {
+    return std::ranges::all_of(texts, [&](const std::u32string& text) {
+        auto lead = !firstLetter ? text.begin() : std::ranges::find_if(text, [](char32_t c) {
+            return IsArabicLetter(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        });
+        return text.empty() || text == U"Z" || (lead != text.end() && IsArabicLetter(*lead));
+    });
+}
+
+// Most nouns carry the article al- (alef, lam) at the start of the word; in reversed text it
+// shows as lam, alef at the end of the word.
+bool ArticlesStartTheirWords(const std::vector<std::u32string>& texts) {
+    int atStart = 0;
+    int atEnd = 0;
+    for (const std::u32string& t : texts) {
+        for (size_t i = 0; i + 2 < t.size(); ++i) {
+            atStart += (i == 0 || !IsArabicLetter(t[i - 1])) && t[i] == U'\u0627' &&
+                       t[i + 1] == U'\u0644' && IsArabicLetter(t[i + 2]);
+            atEnd += IsArabicLetter(t[i]) && t[i + 1] == U'\u0644' && t[i + 2] == U'\u0627' &&
+                     (i + 3 == t.size() || !IsArabicLetter(t[i + 3]));
+        }
+    }
+    return atStart > 200 && atEnd * 5 < atStart;
+}
+
+// The windows lay Arabic out right to left with the bidirectional algorithm, so the texts are
+// stored in the order in which they are read; a copy reversed for a display without that
+// algorithm would show backwards, and the checks tell it apart.
+TEST(ArabicSet, TextsAreStoredInTheOrderInWhichTheyAreRead) {
+    std::vector<std::u32string> captions =
+        ArabicTexts({"Caption.ARA", "VerbCapt.ARA", "TessaroCap.ARA", "infoTXT.ARA"});
+    std::vector<std::u32string> all = ArabicTexts({"Simhelp.ARA", "Simhelp2.ARA", "ARA.dat"});
+    EXPECT_TRUE(LeadWithArabicLetters(captions, false));
+    EXPECT_TRUE(LeadWithArabicLetters(all, true));
+    all.insert(all.end(), captions.begin(), captions.end());
+    EXPECT_TRUE(ArticlesStartTheirWords(all));
+    for (std::u32string& text : captions)
+        std::ranges::reverse(text);
+    for (std::u32string& text : all)
+        std::ranges::reverse(text);
+    EXPECT_FALSE(LeadWithArabicLetters(captions, false));
+    EXPECT_FALSE(ArticlesStartTheirWords(all));
+}
 
 }  // namespace
 }  // namespace tessaro
