@@ -1,5 +1,6 @@
 #include "results/report_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,186 +11,70 @@
 namespace tessaro {
 namespace {
 
-using test::FakeProjectForm;
-using test::GermanProjectForm;
-using test::StateWithCaptions;
-using test::TempDir;
-using test::WriteCaptionFiles;
+using Records = std::vector<std::string>;
+using ::testing::ElementsAreArray;
 
-const std::string kRule = "        " + std::string(155, '-') + "\r\n";
-const std::string kBlank = "\r\n";
+const std::string R = "        " + std::string(155, '-') + "\r\n";  // a rule record
+const std::string B = "\r\n";                                       // a blank record
 
-const std::map<std::string, std::string> kGermanCaptions = {
-    {"M81", "Jährliche"}, {"M66", "Betriebskosten"}, {"M222", "Emission"}};
-
-// The report of the German project, record by record as the report file lays it down.
-std::vector<std::string> ExpectedGermanReport() {
-    return {
-        kRule,
-        kBlank,
-        "        &$$Tessaro : Jährliche Betriebskosten - Simulation CO2 Emission\r\n",
-        kBlank,
-        kRule,
-        "        P29 :§$&Gewerbekälte",
-        kBlank,
-        "        P30 :§$&Kühlraum +2 °C",
-        kBlank,
-        "        M37 :§$&mittel/ 12,5 kW",
-        kBlank,
-        "        P13 :§$&gemäßigt/ 25 °C",
-        kBlank,
-        kRule,  // 14
-        kRule,
-        kBlank,
-        "        &$$M13",
-        kBlank,
-        "        M203 :§$&normal",
-        kBlank,
-        "        M171 M40 :§$&-10 °C",
-        kRule,  // 22
-        kBlank,
-        "        &$$M14",
-        kBlank,
-        "        M203 :§$&groß",
-        kBlank,
-        "        M171 M41 :§$&40 °C",
-        kRule,  // 29
-        kBlank,
-        "        M12 :§$&Hubkolben",
-        kBlank,
-        "        P46 : gleitend§$&P47 : 20 °C",
-        kRule,  // 34
-        kRule,
-        kBlank,
-        "        P21 :§$&gut",
-        kBlank,
-        "        P12 :§$&voll",
-        kBlank,
-        "        P22 :§$&richtig",
-        kBlank,
-        "        P32 :§$&isoliert",
-        kBlank,
-        kRule,  // 45
-        kRule,
-        "        M22 :§$&1",
-        kBlank,
-        "        M82 :§$&24 h/d",
-        kBlank,
-        "        M83 :§$&0.6",
-        kBlank,
-        "        M84 :§$&0.12 EUR/kWh",
-        kBlank,
-        "        M85 :§$&365 d/a",
-        kBlank,
-        "        Spez. Emission CO2 :§$&0.6 kg CO2/kWh",
-        kBlank,
-        kRule,  // 59
-        kBlank,
-        "        Betriebskosten :§$&3504.23 EUR/a\r\n",
-        kBlank,
-        "        Emission CO2 :§$&17.52 t/a\r\n",
-        kBlank,
-        kRule,  // 65
-        kRule,
-        "        I41",
-        kBlank,
-        "        I42",
-        kBlank,
-        "        I43",
-        kBlank,
-        "        I44",
-        kBlank,
-        "        I45",
-        kBlank,
-        "        I40",
-        kBlank,
-        "        I39",
-        kBlank,
-        kRule,  // 81
-        "        www.tessaro-software.com",
-        kBlank,
-    };
+// The report of the made-up project: captions read "M<n>", "P<n>" and "I<n>", controls their own
+// names. The groups of records begin at records 1, 6, 10, 14, 22, 29, 35, 41, 47, 53, 57, 61, 67
+// and 79.
+Records ExpectedReport() {
+    const std::vector<Records> groups = {
+        {R, B, "        &$$Tessaro : Jährliche Betriebskosten - Simulation CO2 Emission\r\n", B, R},
+        {"        P29 :§$&AnwendBereich", B, "        P30 :§$&Kühlraum +2 °C", B},
+        {"        M37 :§$&AnlGroesse/ Q0 kW", B, "        P13 :§$&AmbientT/ tambient °C", B},
+        {R, R, B, "        &$$M13", B, "        M203 :§$&vdsize", B, "        M171 M40 :§$&t0 °C"},
+        {R, B, "        &$$M14", B, "        M203 :§$&VFlsize", B, "        M171 M41 :§$&Tc °C"},
+        {R, B, "        M12 :§$&Verdichterbauart", B, "        P46 : RGart§$&P47 : WinterRGart", R},
+        {R, B, "        P21 :§$&WartungI", B, "        P12 :§$&Fullzustand", B},
+        {"        P22 :§$&Leitungsdimension", B, "        P32 :§$&WaermeD", B, R, R},
+        {"        M22 :§$&km", B, "        M82 :§$&betrstd h/d", B, "        M83 :§$&lzfaktor", B},
+        {"        M84 :§$&EnergKost EUR/kWh", B, "        M85 :§$&JahrebetrT d/a", B},
+        {"        Spez. Emission CO2 :§$&Spezco2emission kg CO2/kWh", B, R, B},
+        {"        Betriebskosten :§$&BetrKo EUR/a\r\n", B,
+         "        Emission CO2 :§$&co2consum t/a\r\n", B, R, R},
+        {"        I41", B, "        I42", B, "        I43", B, "        I44", B, "        I45", B,
+         "        I40", B},
+        {"        I39", B, R, "        www.tessaro-software.com", B}};
+    Records records;
+    for (const Records& group : groups)
+        records.insert(records.end(), group.begin(), group.end());
+    return records;
 }
 
-TEST(ReportRecords, FollowTheRecordTableOneByOne) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER", kGermanCaptions);
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
+class ReportFile : public ::testing::Test {
+  protected:
+    Records Build() const { return BuildReportRecords(state, form); }
+    std::optional<std::string> Write() const { return WriteReportFile(state, form); }
 
-    std::vector<std::string> records = BuildReportRecords(state, std::ref(form));
-    std::vector<std::string> expected = ExpectedGermanReport();
-    ASSERT_EQ(records.size(), 83u);
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(records[i], expected[i]) << "record " << i + 1;
-    }
-    EXPECT_EQ(kRule.size(), 165u);
-}
+    test::TempDir dir;
+    AppState state = test::ReportState(
+        dir, "GER", {{"M81", "Jährliche"}, {"M66", "Betriebskosten"}, {"M222", "Emission"}});
+    test::FakeProjectForm form{{{"Tempbereich", "Kühlraum +2 °C"}}};
+};
 
-TEST(ReportRecords, ReadEveryControlWhenItsRecordIsBuiltInRecordOrder) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER");
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
-
-    BuildReportRecords(state, std::ref(form));
-    const std::vector<std::string> order = {
-        "AnwendBereich", "Tempbereich", "AnlGroesse",       "Q0",
-        "AmbientT",      "tambient",    "vdsize",           "t0",
-        "VFlsize",       "Tc",          "Verdichterbauart", "RGart",
-        "WinterRGart",   "WartungI",    "Fullzustand",      "Leitungsdimension",
-        "WaermeD",       "km",          "betrstd",          "lzfaktor",
-        "EnergKost",     "JahrebetrT",  "Spezco2emission",  "BetrKo",
-        "co2consum"};
-    EXPECT_EQ(form.asked, order);
-}
-
-TEST(ReportRecords, LeaveOutInfoText39AndItsBlankWhenItIsEmpty) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER", {{"I39", ""}});
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
-
-    std::vector<std::string> records = BuildReportRecords(state, std::ref(form));
-    ASSERT_EQ(records.size(), 81u);
-    EXPECT_EQ(records[76], "        I40");
-    EXPECT_EQ(records[77], kBlank);
-    EXPECT_EQ(records[78], kRule);
-    EXPECT_EQ(records[79], "        www.tessaro-software.com");
-    EXPECT_EQ(records[80], kBlank);
-
-    // A blank text is not an empty one: the two records stay.
+TEST_F(ReportFile, FollowsTheRecordTableWithInfoText39OnlyWhenItIsNotEmpty) {
+    Records expected = ExpectedReport();
+    ASSERT_EQ(expected.size(), 83u);
+    EXPECT_THAT(Build(), ElementsAreArray(expected));
+    // Records 79 and 80 stay for a blank info text 39 and go for an empty one.
     *state.captions.InfoSlot(39) = " ";
-    EXPECT_EQ(BuildReportRecords(state, std::ref(form)).size(), 83u);
+    EXPECT_EQ(Build().size(), 83u);
+    *state.captions.InfoSlot(39) = "";
+    expected.erase(expected.begin() + 78, expected.begin() + 80);
+    EXPECT_THAT(Build(), ElementsAreArray(expected));
 }
 
-TEST(ReportRecords, UseTheCurrencyOfTheSettingsAndEuroWhenNoneIsSet) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER");
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
-
+TEST_F(ReportFile, TakesTitleWordingAndCurrencyFromTheSettings) {
+    state.settings.LanguageCode = "ITA";
     state.settings.CurrencyCode = "CHF";
-    std::vector<std::string> records = BuildReportRecords(state, std::ref(form));
-    EXPECT_EQ(records[52], "        M84 :§$&0.12 CHF/kWh");
-    EXPECT_EQ(records[60], "        M66 :§$&3504.23 CHF/a\r\n");
-}
-
-TEST(ReportRecords, WriteADoubleQuoteOfAControlAsTwoApostrophes) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER");
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
-    form.texts["AnwendBereich"] = "Kühlraum \"Nord\"";
-    form.texts["WinterRGart"] = "\"";
-
-    std::vector<std::string> records = BuildReportRecords(state, std::ref(form));
-    EXPECT_EQ(records[5], "        P29 :§$&Kühlraum ''Nord''");
-    EXPECT_EQ(records[32], "        P46 : gleitend§$&P47 : ''");
-
-    // The framing stays intact: the file reads back as the same 83 records.
-    ASSERT_FALSE(WriteReportFile(state, std::ref(form)).has_value());
-    EXPECT_EQ(ReadReportFile(state.dir, "GER"), records);
+    const Records records = Build();
+    EXPECT_EQ(records[2],
+              "        &$$Tessaro : Jährliche di Betriebskosten - Simulatione Emission CO2\r\n");
+    EXPECT_EQ(records[52], "        M84 :§$&EnergKost CHF/kWh");
+    EXPECT_EQ(records[60], "        Betriebskosten :§$&BetrKo CHF/a\r\n");
 }
 
 TEST(ReportTitle, IsWordedByTheLanguageComparedInUpperCase) {
@@ -197,82 +82,55 @@ TEST(ReportTitle, IsWordedByTheLanguageComparedInUpperCase) {
     *captions.MainSlot(81) = "A";
     *captions.MainSlot(66) = "B";
     *captions.MainSlot(222) = "C";
-    EXPECT_EQ(ReportTitle("FRA", captions), "Tessaro : A de B - Simulacion C CO2");
-    EXPECT_EQ(ReportTitle("fra", captions), "Tessaro : A de B - Simulacion C CO2");
-    EXPECT_EQ(ReportTitle("ESP", captions), "Tessaro : A del B - Simulacion C CO2");
-    EXPECT_EQ(ReportTitle("Por", captions), "Tessaro : A del B - Simulacion C CO2");
-    EXPECT_EQ(ReportTitle("ITA", captions), "Tessaro : A di B - Simulatione C CO2");
-    EXPECT_EQ(ReportTitle("GER", captions), "Tessaro : A B - Simulation CO2 C");
-    EXPECT_EQ(ReportTitle("ENG", captions), "Tessaro : A B - Simulation CO2 C");
-    EXPECT_EQ(ReportTitle("", captions), "Tessaro : A B - Simulation CO2 C");
+    const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
+        {"Tessaro : A de B - Simulacion C CO2", {"FRA", "fra"}},
+        {"Tessaro : A del B - Simulacion C CO2", {"ESP", "Por"}},
+        {"Tessaro : A di B - Simulatione C CO2", {"ITA"}},
+        {"Tessaro : A B - Simulation CO2 C", {"GER", "ENG", ""}}};
+    for (const auto& [title, codes] : rows) {
+        for (const std::string& code : codes)
+            EXPECT_EQ(ReportTitle(code, captions), title) << code;
+    }
 }
 
-TEST(ReportTitle, IsTheHeadingOfRecord3InEveryLanguage) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "ITA", {{"M81", "Annuale"}, {"M66", "costi"}, {"M222", "emissione"}});
-    AppState state = StateWithCaptions(dir, "ITA");
-    FakeProjectForm form = GermanProjectForm();
-    std::vector<std::string> records = BuildReportRecords(state, std::ref(form));
-    EXPECT_EQ(records[2], "        &$$Tessaro : Annuale di costi - Simulatione emissione CO2\r\n");
+TEST_F(ReportFile, WritesADoubleQuoteOfAControlAsTwoApostrophesAndKeepsTheFraming) {
+    form.texts["AnwendBereich"] = "Kühlraum \"Nord\"";
+    form.texts["WinterRGart"] = "\"";
+    const Records records = Build();
+    EXPECT_EQ(records[5], "        P29 :§$&Kühlraum ''Nord''");
+    EXPECT_EQ(records[32], "        P46 : RGart§$&P47 : ''");
+    ASSERT_FALSE(Write().has_value());
+    EXPECT_EQ(ReadReportFile(state.dir, "GER"), records);
 }
 
-TEST(WriteReportFile, FramesEveryRecordInQuotesAndWritesTheLanguagesCodePage) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER", kGermanCaptions);
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
-
-    ASSERT_FALSE(WriteReportFile(state, std::ref(form)).has_value());
-    const std::string bytes = dir.Read("ergEN1.DAT");
-    // Rule, blank record (quote, CR, LF, quote, CR, LF), then the heading.
-    const std::string start =
-        "\"" + kRule + "\"\r\n\"\r\n\"\r\n\"        &$$Tessaro : J\xE4hrliche";
-    EXPECT_EQ(bytes.substr(0, start.size()), start);
-    // The separator's section sign and the degree sign are single bytes of Windows-1252.
+TEST_F(ReportFile, ReplacesAReadOnlyFileFramingEveryRecordInTheCodePageOfTheLanguage) {
+    dir.Write("ergEN1.DAT", std::string(20000, 'x'));
+    ::chmod((dir.Path() / "ergEN1.DAT").c_str(), 0444);
+    ASSERT_FALSE(Write().has_value());
+    std::string bytes = dir.Read("ergEN1.DAT");
+    // Rule, blank record (quote, CR, LF, quote, CR, LF), then the heading, all in Windows-1252.
+    EXPECT_TRUE(bytes.starts_with("\"" + R + "\"\r\n\"\r\n\"\r\n\"        &$$Tessaro : J\xE4hrl"));
     EXPECT_NE(bytes.find("\"        P30 :\xA7$&K\xFChlraum +2 \xB0"
                          "C\"\r\n"),
               std::string::npos);
-    const std::string end = "\"        www.tessaro-software.com\"\r\n\"\r\n\"\r\n";
-    ASSERT_GT(bytes.size(), end.size());
-    EXPECT_EQ(bytes.substr(bytes.size() - end.size()), end);
-}
+    EXPECT_TRUE(bytes.ends_with("\"        www.tessaro-software.com\"\r\n\"\r\n\"\r\n"));
+    EXPECT_EQ(bytes.find('x'), std::string::npos);
 
-TEST(WriteReportFile, WritesCyrillicTextsInWindows1251) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "RUS", {{"P29", "Применение"}});
-    AppState state = StateWithCaptions(dir, "RUS");
-    FakeProjectForm form = GermanProjectForm();
+    state.settings.LanguageCode = "RUS";
+    *state.captions.ProgramSlot(29) = "Применение";
     form.texts["AnwendBereich"] = "Торговля";
-
-    ASSERT_FALSE(WriteReportFile(state, std::ref(form)).has_value());
-    const std::string bytes = dir.Read("ergEN1.DAT");
-    const std::string expected =
-        EncodeText("\"        Применение :§$&Торговля\"\r\n", CodePage::Windows1251);
-    EXPECT_NE(bytes.find(expected), std::string::npos);
-    EXPECT_NE(expected.find("\xA7$&"), std::string::npos);
-    EXPECT_EQ(ReadReportFile(state.dir, "RUS")[5], "        Применение :§$&Торговля");
-}
-
-TEST(WriteReportFile, ReplacesAReadOnlyReportOfAnEarlierRun) {
-    TempDir dir;
-    WriteCaptionFiles(dir, "GER");
-    AppState state = StateWithCaptions(dir, "GER");
-    FakeProjectForm form = GermanProjectForm();
-    dir.Write("ergEN1.DAT", std::string(5000, 'x'));
-    ::chmod((dir.Path() / "ergEN1.DAT").c_str(), 0444);
-
-    ASSERT_FALSE(WriteReportFile(state, std::ref(form)).has_value());
-    EXPECT_EQ(ReadReportFile(state.dir, "GER").size(), 83u);
-    EXPECT_EQ(dir.Read("ergEN1.DAT").find('x'), std::string::npos);
+    ASSERT_FALSE(Write().has_value());
+    bytes = dir.Read("ergEN1.DAT");
+    const std::string record = "        Применение :§$&Торговля";
+    EXPECT_NE(bytes.find(EncodeText("\"" + record + "\"\r\n", CodePage::Windows1251)),
+              std::string::npos);
+    EXPECT_EQ(ReadReportFile(state.dir, "RUS")[5], record);
 }
 
 TEST(WriteReportFile, ReportsAFolderItCannotWriteInOneSentenceNamingTheFile) {
-    TempDir dir;
+    test::TempDir dir;
     AppState state{WorkingDir(dir.Path() / "no-such-folder")};
-    state.settings.LanguageCode = "GER";
-    FakeProjectForm form = GermanProjectForm();
-
-    std::optional<std::string> error = WriteReportFile(state, std::ref(form));
+    std::optional<std::string> error = WriteReportFile(state, test::FakeProjectForm{});
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find("ergEN1.DAT"), std::string::npos);
     EXPECT_NE(error->find("No such file or directory"), std::string::npos) << *error;
