@@ -10,6 +10,7 @@
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"
+#include "shell/text.h"
 #include "shell/working_dir.h"
 
 namespace tessaro {
@@ -23,30 +24,6 @@ constexpr size_t kNameLength = 7;
 // 852.
 constexpr std::array<int, kCatalogueSections> kListPosition = {6, 5, 7,  8, 2,  11, 13, 15, 9,
                                                                4, 1, 10, 3, 12, 14, 16, 17, 18};
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
-
-// The first count characters (not bytes) of a UTF-8 text.
-std::string FirstCharacters(std::string_view text, size_t count) {
-    size_t end = 0;
-    size_t characters = 0;
-    while (end < text.size()) {
-        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80) {
-            if (characters == count)
-                break;
-            ++characters;
-        }
-        ++end;
-    }
-    return std::string(text.substr(0, end));
-}
 
 // The DOS umlauts, sharp s and degree sign as their Windows-1252 codes; other codes unchanged.
 unsigned char WindowsCodeOfDos(unsigned char code) {
@@ -143,7 +120,7 @@ std::array<std::string, kCatalogueSections + 1> SectionTitles(const WorkingDir& 
 }  // namespace
 
 int CatalogueTypeOfName(std::string_view name) {
-    const std::string upper = UpperCase(name);
+    const std::string upper = UpperAscii(name);
     const std::string last = upper.size() >= 2 ? upper.substr(upper.size() - 2) : upper;
     if (last == "EX")
         return 1;

@@ -3,6 +3,7 @@
 #include "engine/operating_rules.h"
 #include "project/number_text.h"
 #include "shell/caption_tables.h"
+#include "shell/text.h"
 
 namespace tessaro {
 
@@ -11,17 +12,6 @@ namespace {
 constexpr bool kTrim = true;
 constexpr bool kExact = false;
 constexpr int kNoWinterControlEntry = 33;
-
-// The first two characters (not bytes) of a UTF-8 text.
-std::string FirstTwoCharacters(const std::string& text) {
-    size_t end = 0;
-    for (int n = 0; n < 2 && end < text.size(); ++n) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end;
-    }
-    return text.substr(0, end);
-}
 
 }  // namespace
 
@@ -93,7 +83,7 @@ void OperatingConditions::ClampWinterSetPoint(double tc) {
     if (NoWinterControl())
         return;
     double setPoint =
-        DecimalCommaConversion(FirstTwoCharacters(p_[FieldId::WinterRGart])).value_or(0);
+        DecimalCommaConversion(FirstCharacters(p_[FieldId::WinterRGart], 2)).value_or(0);
     if (setPoint > tc)
         p_[FieldId::WinterRGart] = SignPlaceNumberText(tc) + " °C";
 }

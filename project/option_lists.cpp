@@ -1,6 +1,7 @@
 #include "project/option_lists.h"
 
 #include "shell/caption_tables.h"
+#include "shell/text.h"
 
 namespace tessaro {
 
@@ -39,14 +40,6 @@ std::vector<int> ItemEntries(FieldId field) {
     }
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos)
-        return {};
-    size_t end = text.find_last_not_of(' ');
-    return text.substr(begin, end - begin + 1);
-}
-
 }  // namespace
 
 std::vector<std::string> ItemTexts(FieldId field, const CaptionTables& captions) {
@@ -63,7 +56,7 @@ std::vector<std::string> ItemTexts(FieldId field, const CaptionTables& captions)
 
 int ItemNumber(std::string_view text, const std::vector<std::string>& items, bool trimBlanks) {
     if (trimBlanks)
-        text = TrimBlanks(text);
+        text = TrimSpaces(text);
     for (size_t i = 0; i < items.size(); ++i) {
         if (items[i] == text)
             return static_cast<int>(i) + 1;

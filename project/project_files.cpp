@@ -21,15 +21,8 @@ CodePage LanguagePage(const AppState& state) {
 
 // The fields of the project file in order, or none when it cannot be read.
 std::vector<std::string> ReadProjectFields(const AppState& state) {
-    std::vector<std::string> fields;
-    std::optional<std::string> bytes = state.dir.ReadBytes(kProjectFile);
-    if (!bytes)
-        return fields;
-    std::string text = DecodeText(*bytes, LanguagePage(state));
-    FieldReader reader(text);
-    while (auto field = reader.Next())
-        fields.push_back(std::move(field->text));
-    return fields;
+    return ReadFileFields(state.dir, kProjectFile, LanguagePage(state))
+        .value_or(std::vector<std::string>());
 }
 
 std::array<double*, 5> EnergySlots(EnergyNumbers& e) {
@@ -37,14 +30,8 @@ std::array<double*, 5> EnergySlots(EnergyNumbers& e) {
 }
 
 std::vector<std::string> ReadEnergyFields(const AppState& state) {
-    std::vector<std::string> fields;
-    std::optional<std::string> bytes = state.dir.ReadBytes(kEnergyFile);
-    if (!bytes)
-        return fields;
-    FieldReader reader(*bytes);
-    while (auto field = reader.Next())
-        fields.push_back(std::move(field->text));
-    return fields;
+    return ReadFileFields(state.dir, kEnergyFile, CodePage::Windows1252)
+        .value_or(std::vector<std::string>());
 }
 
 }  // namespace

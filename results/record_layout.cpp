@@ -1,7 +1,7 @@
 #include "results/record_layout.h"
 
 #include "results/report_file.h"
-#include "shell/settings.h"
+#include "shell/text.h"
 
 namespace tessaro {
 
@@ -22,10 +22,6 @@ std::string_view WithoutLeadingSpaces(std::string_view text) {
     return text;
 }
 
-size_t Characters(std::string_view text) {
-    return CharacterCount(std::string(text));
-}
-
 // One record that is not a rule; returns how far y moves.
 double LayoutText(std::string_view text, ReportVariant variant, double y, PageDrawing& page) {
     const int size = variant == ReportVariant::Printer ? 10 : 8;
@@ -44,7 +40,7 @@ double LayoutText(std::string_view text, ReportVariant variant, double y, PageDr
                    WithoutLeadingSpaces(text.substr(separator + kValueSeparator.size())));
         return kTextStep;
     }
-    if (Characters(text) < kShortestText)
+    if (CharacterCount(text) < kShortestText)
         return 0;
     page.SetFontSize(size);
     page.Print(kLabelColumn * page.W(), y * page.H(), WithoutLeadingSpaces(text));

@@ -5,6 +5,7 @@
 
 #include "shell/app_state.h"
 #include "shell/code_page.h"
+#include "shell/text.h"
 
 namespace tessaro {
 
@@ -12,15 +13,6 @@ namespace {
 
 constexpr std::string_view kIndent = "        ";  // eight spaces before every line of the report
 constexpr size_t kRuleLength = 155;
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
 
 // A double quote would end the record early: the file format has no escape for it.
 std::string WithoutQuotes(std::string_view text) {
@@ -179,7 +171,7 @@ void AddResults(ReportRecords& r, const ReportTexts& t) {
 }  // namespace
 
 std::string ReportTitle(std::string_view languageCode, const CaptionTables& captions) {
-    const std::string language = UpperCase(languageCode);
+    const std::string language = UpperAscii(languageCode);
     const std::string head = std::string(kApplicationTitle) + " : " + captions.Main(81);
     const std::string& costs = captions.Main(66);
     const std::string& emission = captions.Main(222);

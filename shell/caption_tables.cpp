@@ -102,13 +102,11 @@ void CaptionTables::ClearInfo() {
 
 bool ReadLanguageFields(const WorkingDir& dir, const std::string& fileName,
                         std::string_view languageCode, std::vector<std::string>& fields) {
-    std::optional<std::string> bytes = dir.ReadBytes(fileName);
-    if (!bytes)
+    std::optional<std::vector<std::string>> read =
+        ReadFileFields(dir, fileName, CodePageOfLanguage(languageCode));
+    if (!read)
         return false;
-    std::string text = DecodeText(*bytes, CodePageOfLanguage(languageCode));
-    FieldReader reader(text);
-    while (auto field = reader.Next())
-        fields.push_back(std::move(field->text));
+    fields.insert(fields.end(), read->begin(), read->end());
     return true;
 }
 

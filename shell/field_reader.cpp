@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "project/number_text.h"
+#include "shell/code_page.h"
+#include "shell/working_dir.h"
 
 namespace tessaro {
 
@@ -72,6 +74,19 @@ std::vector<std::string> FieldReader::NextLine() {
         if (field->endsLine)
             break;
     }
+    return fields;
+}
+
+std::optional<std::vector<std::string>> ReadFileFields(const WorkingDir& dir, std::string_view name,
+                                                       CodePage page) {
+    std::optional<std::string> bytes = dir.ReadBytes(name);
+    if (!bytes)
+        return std::nullopt;
+    std::string text = DecodeText(*bytes, page);
+    FieldReader reader(text);
+    std::vector<std::string> fields;
+    while (auto field = reader.Next())
+        fields.push_back(std::move(field->text));
     return fields;
 }
 

@@ -5,7 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/code_page.h"
+
 namespace tessaro {
+
+class WorkingDir;
 
 // One field of a data file and whether a line end closed it.
 struct Field {
@@ -41,6 +45,11 @@ class FieldReader {
     std::string_view text_;
     size_t pos_ = 0;
 };
+
+// Every field of a data file of the working folder, decoded from its code page, or nothing when
+// the file cannot be read.
+std::optional<std::vector<std::string>> ReadFileFields(const WorkingDir& dir, std::string_view name,
+                                                       CodePage page);
 
 // A field read as a number: any numeric text, blanks around it allowed, an empty text giving 0.
 // Anything else (letters, a second number) is no number.

@@ -6,6 +6,7 @@
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"
+#include "shell/text.h"
 #include "shell/working_dir.h"
 
 namespace tessaro {
@@ -55,22 +56,6 @@ void ReadNumber(const Line& line, size_t n, double& target) {
     }
 }
 
-std::string TrimSpaces(const std::string& text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos)
-        return {};
-    size_t end = text.find_last_not_of(' ');
-    return text.substr(begin, end - begin + 1);
-}
-
-std::string UpperAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
 // V10 is stored as the text form of a number and read with the decimal-comma conversion.
 void ReadV10(const Line& line, double& target) {
     std::string text;
@@ -97,7 +82,7 @@ void ReadLineTwo(const Line& line, Settings& s) {
 }
 
 void NormaliseDriveText(SuiteFields& suite) {
-    std::string drive = TrimSpaces(suite.V6);
+    std::string drive(TrimSpaces(suite.V6));
     if (CharacterCount(drive) > 3)
         drive = "C:\\";
     if (drive.empty() || drive == "0" || UpperAscii(drive) == "C:")
@@ -108,13 +93,6 @@ void NormaliseDriveText(SuiteFields& suite) {
 }
 
 }  // namespace
-
-size_t CharacterCount(const std::string& text) {
-    size_t count = 0;
-    for (unsigned char c : text)
-        count += (c & 0xC0) != 0x80;
-    return count;
-}
 
 std::optional<std::string> LoadSettingsShort(const WorkingDir& dir, Settings& s) {
     std::optional<SettingsLines> lines = ReadSettingsLines(dir);
@@ -161,7 +139,7 @@ void LoadSettingsFull(const WorkingDir& dir, Settings& s) {
     ReadInteger(one, 12, s.PrintHeadingOff);
     std::string drive;
     ReadText(one, 13, drive);
-    s.suite.V6 = TrimSpaces(drive);
+    s.suite.V6 = std::string(TrimSpaces(drive));
     s.suite.V7 = 0;
     ReadInteger(one, 14, s.suite.V7);
 
@@ -175,10 +153,14 @@ void LoadSettingsFull(const WorkingDir& dir, Settings& s) {
         s.suite.V12 = dir.Path().string();
     NormaliseDriveText(s.suite);
 
+    ApplySettingsDefaults(s, "ENG");
+}
+
+void ApplySettingsDefaults(Settings& s, std::string_view language) {
     if (CharacterCount(s.FontName) < 3)
         s.FontName = "Arial";
     if (CharacterCount(s.LanguageCode) < 3)
-        s.LanguageCode = "ENG";
+        s.LanguageCode = std::string(language);
     if (s.CurrencyCode.empty())
         s.CurrencyCode = "EUR";
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessaro {
 
@@ -53,10 +54,11 @@ void LoadSettingsCarried(const WorkingDir& dir, Settings& settings);
 // language is set). A field that cannot be read leaves its target unchanged.
 void LoadSettingsFull(const WorkingDir& dir, Settings& settings);
 
+// The defaults of the settings: font "Arial" when the name has fewer than 3 characters, the given
+// language when the code has fewer than 3, currency "EUR" when none is set.
+void ApplySettingsDefaults(Settings& settings, std::string_view language);
+
 // Writes "kparam.dat" from the record: two lines of 14 and 8 fields. Returns whether it succeeded.
 bool SaveSettings(const WorkingDir& dir, const Settings& settings);
-
-// Number of characters (not bytes) of a UTF-8 text.
-size_t CharacterCount(const std::string& text);
 
 }  // namespace tessaro

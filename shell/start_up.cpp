@@ -21,12 +21,7 @@ std::optional<std::string> StartUp(AppState& state, BusyPointer* busy, bool read
     }
     LoadSettingsCarried(state.dir, s);
     s.ShowBackgrounds = 1;
-    if (CharacterCount(s.FontName) < 3)
-        s.FontName = "Arial";
-    if (CharacterCount(s.LanguageCode) < 3)
-        s.LanguageCode = "GER";
-    if (s.CurrencyCode.empty())
-        s.CurrencyCode = "EUR";
+    ApplySettingsDefaults(s, "GER");
 
     LoadAllCaptions(state.dir, s.LanguageCode, state.captions);
     LoadInfoTexts(state.dir, s.LanguageCode, state.captions);

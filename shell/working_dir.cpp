@@ -1,5 +1,7 @@
 #include "shell/working_dir.h"
 
+#include "shell/text.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,22 +15,6 @@ namespace tessaro {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = a[i];
-        unsigned char y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = x - 'A' + 'a';
-        if (y >= 'A' && y <= 'Z')
-            y = y - 'A' + 'a';
-        if (x != y)
-            return false;
-    }
-    return true;
-}
 
 bool WriteAll(int fd, std::string_view bytes) {
     const char* p = bytes.data();
@@ -44,15 +30,6 @@ bool WriteAll(int fd, std::string_view bytes) {
         left -= static_cast<size_t>(n);
     }
     return true;
-}
-
-std::string LowerAscii(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
 }
 
 }  // namespace

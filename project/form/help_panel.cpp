@@ -1,7 +1,7 @@
 #include "project/form/help_panel.h"
 
 #include "shell/caption_tables.h"
-#include "shell/settings.h"
+#include "shell/text.h"
 
 namespace tessaro {
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// Small helpers for the UTF-8 texts of the program. Letter case is folded for ASCII letters only,
+// as names of files and language codes are ASCII.
+
+std::string UpperAscii(std::string_view text);
+std::string LowerAscii(std::string_view text);
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
+// The text without the spaces at both ends (tabs are kept).
+std::string_view TrimSpaces(std::string_view text);
+
+// The number of characters (not bytes) of a UTF-8 text.
+size_t CharacterCount(std::string_view text);
+
+// The first count characters (not bytes) of a UTF-8 text.
+std::string FirstCharacters(std::string_view text, size_t count);
+
+}  // namespace tessaro
