@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/calc_session.h"
+#include "engine/app_state.h"
 #include "project/form/project_form.h"
-#include "shell/app_state.h"
 #include "shell/message_box.h"
 #include "shell/start_up.h"
 #include "shell/system_locale.h"

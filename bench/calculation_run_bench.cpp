@@ -1,9 +1,9 @@
 // Speed of a whole calculation run of the example project beside the cycle evaluation it holds.
 #include <benchmark/benchmark.h>
 
+#include "engine/app_state.h"
 #include "engine/cycle_evaluation.h"
 #include "project/form/project_form.h"
-#include "shell/app_state.h"
 #include "shell/message_box.h"
 #include "shell/start_up.h"
 

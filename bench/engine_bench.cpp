@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "engine/app_state.h"
 #include "engine/cycle_evaluation.h"
 #include "engine/refrigerant_registry.h"
 #include "engine/saturation_row_reader.h"
-#include "shell/app_state.h"
 
 namespace tessaro {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "engine/app_state.h"
 #include "engine/compressor_power.h"
 #include "engine/cycle_evaluation.h"
 #include "engine/failing_step.h"
-#include "shell/app_state.h"
 
 namespace tessaro {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 
 namespace tessaro {
 

@@ -39,10 +39,9 @@ struct CycleState {
 
 // The shared records of the simulation engine.
 struct EngineState {
-    std::string CurrentRefrigerant;     // empty until the first project load of a run
-    std::string refrigerantPathPrefix;  // put before every table's file name; empty by default
-    int TMinEvaporating = 0;            // °C
-    int TMaxCondensing = 0;             // °C
+    std::string CurrentRefrigerant;  // empty until the first project load of a run
+    int TMinEvaporating = 0;         // °C
+    int TMaxCondensing = 0;          // °C
     SaturationBracket bracket;
     CycleState cycle;
 };

@@ -31,7 +31,7 @@ std::optional<TableText> ReadTableText(const AppState& state, std::string_view r
     if (entry == nullptr)
         return std::nullopt;
     std::optional<std::string> text =
-        ReadTableFile(state.dir, state.engine.refrigerantPathPrefix + std::string(entry->file));
+        ReadTableFile(state.dir, state.settings.refrigerantPathPrefix + std::string(entry->file));
     if (!text)
         return std::nullopt;
     return TableText{std::move(*text), entry->rules};

@@ -4,13 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/app_state.h"
 #include "engine/engine_state.h"
-#include "shell/app_state.h"
 
 namespace tessaro {
 
 // The table lookup of the engine. Reads the saturation table of state.engine.CurrentRefrigerant
-// (file: state.engine.refrigerantPathPrefix followed by the table's file name, relative to the
+// (file: state.settings.refrigerantPathPrefix followed by the table's file name, relative to the
 // working folder; the file name is matched in any letter case, inside the folder that the prefix
 // names if it names one) afresh, applies its reading rules to every row and, for keyColumn 1
 // or 2, exchanges c1 with c2 (bubble pressure) or c3 (dew pressure) so that field 1 holds the key.

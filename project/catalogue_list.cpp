@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"

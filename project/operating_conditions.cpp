@@ -1,8 +1,8 @@
 #include "project/operating_conditions.h"
 
 #include "engine/operating_rules.h"
-#include "project/number_text.h"
 #include "shell/caption_tables.h"
+#include "shell/number_text.h"
 #include "shell/text.h"
 
 namespace tessaro {

@@ -14,7 +14,7 @@ class CaptionTables;
 class OperatingConditions {
   public:
     OperatingConditions(ProjectParameters& record, OperatingValues& values,
-                        const CaptionTables& captions, char decimalSeparator)
+                        const CaptionTables& captions, const char& decimalSeparator)
         : p_(record), op_(values), captions_(captions), separator_(decimalSeparator) {}
 
     // The mode of the Tempbereich list rule.
@@ -47,7 +47,9 @@ class OperatingConditions {
     ProjectParameters& p_;
     OperatingValues& op_;
     const CaptionTables& captions_;
-    char separator_;
+    // The application state's separator itself, not a copy: a proposal is written with the
+    // separator in force at the moment it is written.
+    const char& separator_;
 };
 
 }  // namespace tessaro

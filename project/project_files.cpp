@@ -3,11 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "project/number_text.h"
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"
+#include "shell/number_text.h"
 
 namespace tessaro {
 

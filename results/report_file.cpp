@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "shell/code_page.h"
 #include "shell/text.h"
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "shell/text.h"
+
 namespace tessaro {
 
 namespace {
@@ -106,7 +108,9 @@ bool ByteIsUndefined(CodePage page, unsigned char byte) {
 
 }  // namespace
 
-CodePage CodePageOfLanguage(std::string_view code) {
+CodePage CodePageOfLanguage(std::string_view languageCode) {
+    // File names ignore case, so "rus" finds "Caption.RUS": the code page must follow it.
+    const std::string code = UpperAscii(languageCode);
     if (code == "ARA")
         return CodePage::Windows1256;
     if (code == "BUL" || code == "RUS")

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "project/number_text.h"
 #include "shell/code_page.h"
+#include "shell/number_text.h"
 #include "shell/working_dir.h"
 
 namespace tessaro {

@@ -1,6 +1,6 @@
 #include "shell/field_writer.h"
 
-#include "project/number_text.h"
+#include "shell/number_text.h"
 
 namespace tessaro {
 

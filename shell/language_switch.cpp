@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "shell/app_state.h"
 #include "shell/message_box.h"
+#include "shell/shell_state.h"
 
 namespace tessaro {
 
-bool CheckLanguageAvailable(const AppState& state, std::string_view code, MessageBox& messages) {
+bool CheckLanguageAvailable(const ShellState& state, std::string_view code, MessageBox& messages) {
     std::optional<std::string> bytes = state.dir.ReadBytes("Caption." + std::string(code));
     if (bytes && !bytes->empty())
         return true;
@@ -17,7 +17,7 @@ bool CheckLanguageAvailable(const AppState& state, std::string_view code, Messag
     return false;
 }
 
-bool SwitchLanguage(AppState& state, std::string_view code, MessageBox& messages,
+bool SwitchLanguage(ShellState& state, std::string_view code, MessageBox& messages,
                     const std::function<void()>& recaption) {
     if (!CheckLanguageAvailable(state, code, messages))
         return false;

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "project/number_text.h"
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"
+#include "shell/number_text.h"
 #include "shell/text.h"
 #include "shell/working_dir.h"
 

@@ -33,6 +33,9 @@ struct Settings {
     int ShowBackgrounds = 0;
     int PrintHeadingOff = 0;
     SuiteFields suite;
+    // Put before every saturation table's file name; empty at every start, so the tables are read
+    // from the working folder.
+    std::string refrigerantPathPrefix;
 
     int WelcomeShown = 0;
     int HandOverActive = 0;

@@ -1,17 +1,17 @@
 #include "shell/start_up.h"
 
-#include "shell/app_state.h"
 #include "shell/hand_over.h"
 #include "shell/message_box.h"
+#include "shell/shell_state.h"
 
 namespace tessaro {
 
-std::optional<std::string> StartUp(AppState& state, BusyPointer* busy, bool readHandOver) {
+std::optional<std::string> StartUp(ShellState& state, BusyPointer* busy, bool readHandOver) {
     if (busy)
         busy->SetBusy(true);
     Settings& s = state.settings;
     s.ShowBackgrounds = 1;
-    state.engine.refrigerantPathPrefix.clear();
+    state.settings.refrigerantPathPrefix.clear();
 
     std::optional<std::string> error = LoadSettingsShort(state.dir, s);
     if (error) {

@@ -5,7 +5,7 @@
 
 namespace tessaro {
 
-struct AppState;
+struct ShellState;
 class BusyPointer;
 
 // The start of a run up to the main window's layout: the settings (the whole of "kparam.dat" is
@@ -13,6 +13,6 @@ class BusyPointer;
 // "EUR"), the caption tables and info texts of the language, and, when readHandOver is set, the
 // hand-over file read and reset. Returns the sentence that explains why the start cannot go on
 // (a missing or short "kparam.dat"); in that case no other file has been touched.
-std::optional<std::string> StartUp(AppState& state, BusyPointer* busy, bool readHandOver);
+std::optional<std::string> StartUp(ShellState& state, BusyPointer* busy, bool readHandOver);
 
 }  // namespace tessaro

@@ -8,4 +8,12 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libgtest-dev libgmock-dev googletest \
     nlohmann-json3-dev libbenchmark-dev \
-    fonts-dejavu-core
+    fonts-dejavu-core clang-format \
+    locales poppler-utils xvfb xauth
+
+# A German locale (decimal comma), so that the tests run the program as a German user would.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen
+fi

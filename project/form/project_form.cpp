@@ -1,12 +1,12 @@
 #include "project/form/project_form.h"
 
+#include "engine/app_state.h"
 #include "engine/refrigerant_registry.h"
 #include "project/catalogue_list.h"
-#include "project/number_text.h"
 #include "project/project_files.h"
 #include "results/report_file.h"
-#include "shell/app_state.h"
 #include "shell/message_box.h"
+#include "shell/number_text.h"
 
 namespace tessaro {
 

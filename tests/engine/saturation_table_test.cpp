@@ -145,7 +145,7 @@ TEST_P(SaturationTableTest, TablesAreFoundBehindThePathPrefixInAnyLetterCase) {
     std::filesystem::copy_file(test::DataDir() / "R22.DAT", dir.Path() / "tables" / "r22.dat");
     state.engine.CurrentRefrigerant = "R22";
     EXPECT_FALSE(LookupSaturation(state, 250, 0));
-    state.engine.refrigerantPathPrefix = "tables/";
+    state.settings.refrigerantPathPrefix = "tables/";
     EXPECT_TRUE(LookupSaturation(state, 250, 0));
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <tuple>
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {

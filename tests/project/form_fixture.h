@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/app_state.h"
 #include "project/form/project_form.h"
-#include "shell/app_state.h"
 #include "support/temp_dir.h"
 
 namespace tessaro::test {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "support/temp_dir.h"
 
 namespace tessaro::test {

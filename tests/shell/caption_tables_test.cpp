@@ -1,7 +1,7 @@
 // Caption tables: positions, shared slots, load order, missing files and the language switch.
 #include <gtest/gtest.h>
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "shell/language_switch.h"
 #include "support/temp_dir.h"
 

@@ -1,7 +1,7 @@
 // The settings file, the hand-over file and the start of a run.
 #include <gtest/gtest.h>
 
-#include "shell/app_state.h"
+#include "engine/app_state.h"
 #include "shell/field_reader.h"
 #include "shell/hand_over.h"
 #include "shell/start_up.h"

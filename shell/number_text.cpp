@@ -1,4 +1,4 @@
-#include "project/number_text.h"
+#include "shell/number_text.h"
 
 #include <locale.h>
 #include <charconv>
