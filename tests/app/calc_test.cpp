@@ -1,4 +1,5 @@
 // tessaro-calc end to end, in a temporary working folder with the shipped data files.
+#include <locale.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 #include "results/page_layout.h"
 #include "results/report_reader.h"
+#include "shell/caption_tables.h"
 #include "shell/working_dir.h"
 #include "support/temp_dir.h"
 
@@ -35,7 +37,8 @@ class CalcTest : public ::testing::Test {
     }
 
     Outcome Run(const std::vector<std::string>& args) {
-        std::string command = "cd " + Quoted(temp.Path().string()) + " && " + TESSARO_CALC;
+        std::string command =
+            "cd " + Quoted(temp.Path().string()) + " && " + environment + TESSARO_CALC;
         for (const std::string& arg : args)
             command += " " + Quoted(arg);
         command += " 2>" + Quoted((temp.Path() / "stderr.txt").string());
@@ -53,7 +56,24 @@ class CalcTest : public ::testing::Test {
     }
 
     test::TempDir temp;
+    // Variables put before the program, such as "LC_ALL=de_DE.UTF-8 ".
+    std::string environment;
 };
+
+// The user's locale with a decimal comma; tools/install-deps.sh generates it.
+constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+bool LocaleInstalled(const char* name) {
+    locale_t locale = ::newlocale(LC_ALL_MASK, name, nullptr);
+    if (locale != nullptr)
+        ::freelocale(locale);
+    return locale != nullptr;
+}
+
+// The output from the first result label on.
+std::string LabelLines(const Outcome& o) {
+    return o.out.substr(std::min(o.out.find("tSLeit="), o.out.size()));
+}
 
 TEST_F(CalcTest, PrintsTheFieldsAndLabelsOfTheExampleProject) {
     Outcome o = Run({});
@@ -128,6 +148,58 @@ TEST_F(CalcTest, PrintWritesAReportThatLaysOutAsOnePage) {
         costShown = costShown || step.text.find("2776 EUR/a") != std::string::npos;
     }
     EXPECT_TRUE(costShown);
+}
+
+// Under a locale with a decimal comma every number the form writes carries a comma: the proposals
+// of t0, Tc and Q0 on screen, in the report and in the saved project; a typed comma value is read
+// with its decimals.
+TEST_F(CalcTest, ADecimalCommaLocaleWritesCommasEverywhere) {
+    ASSERT_TRUE(LocaleInstalled(kCommaLocale))
+        << "the locale " << kCommaLocale << " is missing; tools/install-deps.sh generates it";
+    environment = std::string("LC_ALL=") + kCommaLocale + " ";
+    // km item 3 shortens both temperature differences, plant size item 1 proposes 2.5 kW for a
+    // cold room, and the typed ambient of 30,5 °C raises Tc by its decimals.
+    Outcome o = Run(
+        {"pick", "km", "3", "pick", "AnlGroesse", "1", "enter", "tambient", "30,5", "print", "ok"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    for (const char* line : {"Q0=2,5\n", "t0=-9,3\n", "tambient=30,5\n", "Tc=40,9\n"})
+        EXPECT_NE(o.out.find(line), std::string::npos) << line << o.out;
+
+    const std::vector<std::string> records = ReadReportFile(WorkingDir(temp.Path()), "GER");
+    for (const char* record : {"        Anlagengröße / Kälteleistung :§$&Klein/ 2,5 kW",
+                               "        Umgebungstemperatur :§$&Normal/ 30,5 °C",
+                               "        Temperatur Verdampfung :§$&-9,3 °C",
+                               "        Temperatur Verflüssigung :§$&40,9 °C"}) {
+        EXPECT_NE(std::find(records.begin(), records.end(), record), records.end()) << record;
+    }
+    EXPECT_TRUE(
+        temp.Read("TempPart.dat").starts_with("\"R22\"\r\n\"2,5\"\r\n\"-9,3\"\r\n\"30,5\"\r\n"))
+        << temp.Read("TempPart.dat");
+
+    // The saved project loads again with its commas; 12,5 kW is taken as 12.5, not as 12.
+    Outcome comma = Run({"enter", "Q0", "12,5"});
+    ASSERT_EQ(comma.status, 0) << comma.err;
+    EXPECT_EQ(comma.out.find("message: "), std::string::npos) << comma.out;
+    EXPECT_NE(comma.out.find("\nTc=40,9\n"), std::string::npos) << comma.out;
+    EXPECT_EQ(LabelLines(comma), LabelLines(Run({"enter", "Q0", "12.5"})));
+    EXPECT_NE(LabelLines(comma), LabelLines(Run({"enter", "Q0", "12"})));
+}
+
+// File names ignore case, so a settings file naming "rus" finds the Russian set; its texts must
+// still be decoded as Cyrillic.
+TEST_F(CalcTest, ALowerCaseLanguageCodeShowsItsScript) {
+    temp.CopyFromData({"Caption.RUS", "VerbCapt.RUS", "TessaroCap.RUS", "infoTXT.RUS"});
+    temp.Write("kparam.dat",
+               "\"\",\"\",\"\",\"rus\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"C:\\\",0\r\n"
+               "0,35,\" 2.5\",\"\",\"\",0,\"\",1\r\n");
+    CaptionTables russian;
+    LoadAllCaptions(WorkingDir(test::DataDir()), "RUS", russian);
+    const std::string item = russian.Program(2);
+    ASSERT_TRUE(item.starts_with("\xD0") || item.starts_with("\xD1")) << item;  // Cyrillic
+
+    Outcome o = Run({"pick", "AnwendBereich", "1"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("\nAnwendBereich=" + item + "\n"), std::string::npos) << o.out;
 }
 
 TEST_F(CalcTest, UsageErrorsWriteNothing) {

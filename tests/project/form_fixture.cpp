@@ -62,8 +62,8 @@ void FormFixture::SetInfoText(int n, const std::string& text) {
 }
 
 ProjectForm& FormFixture::Open(char decimalSeparator) {
-    state.decimalSeparator = decimalSeparator;
     form = std::make_unique<ProjectForm>(state, messages, host);
+    state.decimalSeparator = decimalSeparator;
     form->Load();
     return *form;
 }

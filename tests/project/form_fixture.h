@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,8 +18,16 @@ class RecordingHost : public FormHost {
   public:
     void SetBusy(bool busy) override { busyCalls.push_back(busy); }
     void ShowInfoLine(const std::string& text) override { infoLine = text; }
-    void ShowHelpBox() override { ++helpBoxes; }
-    void ShowReportViewer() override { ++reportViewers; }
+    void ShowHelpBox() override {
+        ++helpBoxes;
+        if (onHelpBox)
+            onHelpBox();
+    }
+    void ShowReportViewer() override {
+        ++reportViewers;
+        if (onReportViewer)
+            onReportViewer();
+    }
     void CloseForm() override { ++closes; }
 
     std::vector<bool> busyCalls;
@@ -26,6 +35,9 @@ class RecordingHost : public FormHost {
     int helpBoxes = 0;
     int reportViewers = 0;
     int closes = 0;
+    // Run while the modal window would be shown, to look at the state at that moment.
+    std::function<void()> onHelpBox;
+    std::function<void()> onReportViewer;
 };
 
 // A working folder with the R22 table and a test language "TST" whose caption entries are named
@@ -42,7 +54,7 @@ class FormFixture : public ::testing::Test {
     void WriteEnergy(const std::string& line) { temp.Write("energk.dat", line); }
     // Replaces the info text entry n (and reloads the info table).
     void SetInfoText(int n, const std::string& text);
-    // Creates and loads the form.
+    // Creates the form, sets the decimal separator as the programs do after that, and loads it.
     ProjectForm& Open(char decimalSeparator = '.');
     std::vector<std::string> MessageTexts() const;
 

@@ -103,7 +103,6 @@ TEST_F(ProjectFormTest, ClimateClassWritesTheAmbientAndTheCondensingTemperature)
 TEST_F(ProjectFormTest, EnterChecksTheLimitsWithTheirMessages) {
     WriteTypicalProject();
     ProjectForm& f = Open();
-    const std::string before = f.Labels().BetrKo;
     for (const char* text : {"0,0", "", "-1"}) {
         f.Type(FieldId::Q0, text);
         f.Enter(FieldId::Q0);
@@ -125,7 +124,36 @@ TEST_F(ProjectFormTest, EnterChecksTheLimitsWithTheirMessages) {
                                        "CL54\r\ntmax =  70 °C !", "CL55"}));
     EXPECT_EQ(messages.shown[0].title, "Tessaro");
     EXPECT_EQ(f.Record()[FieldId::t0], "-10");  // the typed text stays
-    (void)before;
+}
+
+TEST_F(ProjectFormTest, ARejectedEnterRecalculatesNothing) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    auto shown = [&f] {
+        const ResultLabels& l = f.Labels();
+        return Strings{l.tSLeit, l.LeistZ, l.BetrKo, l.kWstunden, l.co2consum};
+    };
+    struct Case {
+        FieldId field;
+        const char* text;
+    };
+    // t0 is -10 and Tc 45; R22 allows -60 to 70.
+    for (auto [field, text] :
+         {Case{FieldId::Q0, "0"}, Case{FieldId::t0, "-61"}, Case{FieldId::t0, "46"},
+          Case{FieldId::Tc, "71"}, Case{FieldId::Tc, "-11"}}) {
+        const std::string kept = f.Record()[field];
+        const Strings labels = shown();
+        const double energy = f.Result().AnnualEnergy;
+        const size_t busyCalls = host.busyCalls.size();
+        const size_t messageCount = messages.shown.size();
+        f.Type(field, text);
+        f.Enter(field);
+        EXPECT_EQ(messages.shown.size(), messageCount + 1) << text;
+        EXPECT_EQ(host.busyCalls.size(), busyCalls) << text << ": the busy pointer was shown";
+        EXPECT_EQ(shown(), labels) << text;
+        EXPECT_EQ(f.Result().AnnualEnergy, energy) << text;
+        f.Type(field, kept);
+    }
 }
 
 TEST_F(ProjectFormTest, EnterInTcLowersTheWinterSetPoint) {
@@ -146,13 +174,22 @@ TEST_F(ProjectFormTest, TypingWithoutEnterIsNotChecked) {
     ProjectForm& f = Open();
     f.Type(FieldId::t0, "-90");
     f.Focus(FieldId::Q0);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(host.infoLine, "CL38");
     f.Focus(FieldId::Tc);
-    EXPECT_EQ(host.infoLine, "CL40");
+    EXPECT_TRUE(messages.shown.empty());
     f.Rechbutt();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(f.Record()[FieldId::t0], "-90");
+}
+
+TEST_F(ProjectFormTest, EachTemperatureAndCapacityBoxShowsItsOwnFocusHint) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    for (auto [field, hint] : {std::pair{FieldId::t0, "CL39"}, std::pair{FieldId::Q0, "CL38"},
+                               std::pair{FieldId::Tc, "CL40"}}) {
+        host.infoLine.clear();
+        f.Focus(field);
+        EXPECT_EQ(host.infoLine, hint) << FieldName(field);
+    }
 }
 
 TEST_F(ProjectFormTest, HelpPicksTheInfoTextByItemWithItsDefault) {
@@ -173,13 +210,7 @@ TEST_F(ProjectFormTest, HelpPicksTheInfoTextByItemWithItsDefault) {
         EXPECT_TRUE(f.Help().visible);
         EXPECT_EQ(f.Help().caption, "I" + std::to_string(entry));
     }
-    f.MouseOver("Pn45");
-    EXPECT_EQ(f.Help().infoEntry, 22);
     f.Focus(FieldId::Tempbereich);
-    EXPECT_FALSE(f.Help().visible);
-    f.MouseOver("Label17");
-    EXPECT_TRUE(f.Help().visible);
-    f.MouseOver("PNRG");
     EXPECT_FALSE(f.Help().visible);
 
     // Texts that match no item take the default item; for AnwendBereich that is 0 and no
@@ -195,6 +226,40 @@ TEST_F(ProjectFormTest, HelpPicksTheInfoTextByItemWithItsDefault) {
         EXPECT_EQ(other.Help().infoEntry, entry) << FieldName(field);
     }
     EXPECT_EQ(other.Record()[FieldId::lzfaktor], "0.7");
+}
+
+TEST_F(ProjectFormTest, MouseOverALabelOrPanelShowsTheHelpBelowOrHidesIt) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    struct Case {
+        const char* control;
+        int entry;  // the info text entry shown; 0: the help panel is hidden
+    };
+    // The typical project shows distinct entries for every field with a help.
+    const Case cases[] = {
+        {"Label17", 34}, {"Label14", 1},  {"Label15", 6},  {"Label16", 12}, {"Label19", 17},
+        {"Label7", 27},  {"Pn44", 27},    {"Label8", 22},  {"Pn45", 22},    {"Label31", 47},
+        {"Label20", 51}, {"Label21", 52}, {"Label22", 53}, {"Label23", 54}, {"Label24", 55},
+        {"Label2", 0},   {"Label4", 0},   {"Label9", 0},   {"Label18", 0},  {"Label34", 0},
+        {"Label35", 0},  {"Frame3D4", 0}, {"Panel3D1", 0}, {"Panel3D2", 0}, {"Panel3D4", 0},
+        {"PNRG", 0},
+    };
+    for (const Case& c : cases) {
+        if (c.entry == 0)
+            f.Focus(FieldId::RGart);  // shows entry 61
+        else
+            f.Focus(FieldId::Tempbereich);  // hides the panel
+        f.MouseOver(c.control);
+        EXPECT_EQ(f.Help().visible, c.entry != 0) << c.control;
+        if (c.entry != 0) {
+            EXPECT_EQ(f.Help().infoEntry, c.entry) << c.control;
+        }
+    }
+    // Any other control leaves the panel as it is.
+    f.Focus(FieldId::RGart);
+    f.MouseOver("Label28");
+    EXPECT_TRUE(f.Help().visible);
+    EXPECT_EQ(f.Help().infoEntry, 61);
 }
 
 TEST_F(ProjectFormTest, HelpLabelIsSizedByTheLengthOfTheText) {
@@ -242,10 +307,6 @@ TEST_F(ProjectFormTest, WinterSetPointHelpKeepsTheLabelHeight) {
 TEST_F(ProjectFormTest, ButtonsSaveCloseAndShowWhatTheyShould) {
     WriteTypicalProject();
     ProjectForm& f = Open();
-    f.Command3D3();
-    EXPECT_EQ(host.helpBoxes, 1);
-    EXPECT_EQ(state.settings.HelpContext, 0);
-
     f.Type(FieldId::betrstd, "8");
     f.Enter(FieldId::betrstd);
     EXPECT_EQ(temp.Read("energk.dat"), "8,0.8,0.2,365,0.5\r\n");
@@ -261,6 +322,27 @@ TEST_F(ProjectFormTest, ButtonsSaveCloseAndShowWhatTheyShould) {
     g.Abbrechen();
     EXPECT_TRUE(g.Closed());
     EXPECT_NE(temp.Read("TempPart.dat").find("\"12,5\""), std::string::npos);
+}
+
+// The help box opens with the project form's help context, which is cleared when it closes; the
+// report viewer opens once, on the report file just written.
+TEST_F(ProjectFormTest, HelpAndPrintButtonsOpenTheirWindowsAtTheRightMoment) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    std::vector<int> helpContexts;
+    host.onHelpBox = [&] { helpContexts.push_back(state.settings.HelpContext); };
+    std::vector<bool> reportWritten;
+    host.onReportViewer = [&] { reportWritten.push_back(temp.Exists("ergEN1.DAT")); };
+
+    state.settings.HelpContext = 3;  // as the welcome dialog leaves it
+    f.Command3D3();
+    EXPECT_EQ(helpContexts, std::vector<int>{33});
+    EXPECT_EQ(state.settings.HelpContext, 0);
+
+    ASSERT_FALSE(temp.Exists("ergEN1.DAT"));
+    f.Printbutt();
+    EXPECT_EQ(reportWritten, std::vector<bool>{true});
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ProjectFormTest, CaptionByLanguage) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 
 #include "shell/caption_tables.h"
 #include "shell/code_page.h"
+#include "shell/text.h"
 #include "shell/working_dir.h"
 #include "shown_entries.h"
 #include "support/temp_dir.h"
@@ -205,6 +207,79 @@ TEST_P(LanguageSet, HelpFilesRunToTheirEndAndTheAboutMessageIsFilled) {
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageSet, ::testing::ValuesIn(kLanguages),
                          [](const ::testing::TestParamInfo<std::string_view>& info) {
                              return std::string(info.param);
+                         });
+
+// A language whose code page is not Windows-1252: the letters that only that code page holds, as
+// a block of code points or a list.
+struct Script {
+    std::string_view code;
+    char32_t first = 0, last = 0;
+    std::u32string_view letters;
+
+    bool Holds(char32_t c) const {
+        return (c >= first && c <= last) || letters.find(c) != std::u32string_view::npos;
+    }
+};
+
+const Script kScripts[] = {
+    {"RUS", 0x0400, 0x04FF, U""}, {"BUL", 0x0400, 0x04FF, U""}, {"GRE", 0x0370, 0x03FF, U""},
+    {"ARA", 0x0600, 0x06FF, U""}, {"TRK", 0, 0, U"ğĞıİşŞ"},     {"POL", 0, 0, U"ąĄćĆęĘłŁńŃśŚźŹżŻ"},
+    {"HUN", 0, 0, U"őŐűŰ"},       {"ROM", 0, 0, U"ăĂşŞţŢ"},
+};
+
+void PrintTo(const Script& script, std::ostream* out) {
+    *out << script.code;
+}
+
+// A letter of the Cyrillic, Greek or Arabic block.
+bool IsNonLatinLetter(char32_t c) {
+    return (c >= 0x0370 && c <= 0x04FF) || (c >= 0x0600 && c <= 0x06FF);
+}
+
+// Every entry of the caption and info tables of a language, loaded as the program loads them.
+std::string LoadedTexts(std::string_view code) {
+    CaptionTables tables;
+    const WorkingDir data(test::DataDir());
+    LoadAllCaptions(data, code, tables);
+    LoadInfoTexts(data, code, tables);
+    std::string all;
+    for (int n = 1; n <= CaptionTables::kMainEntries; ++n)
+        all += tables.Main(n) + "\n";
+    for (int n = 1; n <= CaptionTables::kCompressorEntries; ++n)
+        all += tables.Compressor(n) + "\n";
+    for (int n = 1; n <= CaptionTables::kProgramEntries; ++n)
+        all += tables.Program(n) + "\n";
+    for (int n = 1; n <= CaptionTables::kInfoEntries; ++n)
+        all += tables.Info(n) + "\n";
+    return all;
+}
+
+class ScriptOfLanguageSet : public ::testing::TestWithParam<Script> {};
+
+// The loader decodes a set in its language's code page, whatever the letter case of the code:
+// the texts hold letters of the language's script and none of another one. The same bytes read
+// as Windows-1252 hold none of those letters.
+TEST_P(ScriptOfLanguageSet, TextsHoldLettersOfTheirScriptInAnyLetterCaseOfTheCode) {
+    const Script& script = GetParam();
+    const std::u32string text = CodePoints(LoadedTexts(script.code)).value_or(U"");
+    const auto own = [&script](char32_t c) { return script.Holds(c); };
+    const auto foreign = [&script](char32_t c) { return IsNonLatinLetter(c) && !script.Holds(c); };
+    EXPECT_GE(std::ranges::count_if(text, own), 20);
+    EXPECT_EQ(std::ranges::count_if(text, foreign), 0);
+
+    const std::string lower = LowerAscii(script.code);
+    EXPECT_EQ(LoadedTexts(lower), LoadedTexts(script.code)) << lower;
+
+    const std::string bytes =
+        WorkingDir(test::DataDir()).ReadBytes("Caption." + std::string(script.code)).value_or("");
+    const std::u32string misread =
+        CodePoints(DecodeText(bytes, CodePage::Windows1252)).value_or(U"");
+    EXPECT_EQ(std::ranges::count_if(misread, own), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(CodePages, ScriptOfLanguageSet, ::testing::ValuesIn(kScripts),
+                         [](const ::testing::TestParamInfo<Script>& info) {
+                             return std::string(info.param.code);
                          });
 
 bool IsArabicLetter(char32_t c) {

@@ -1,6 +1,8 @@
 // The settings file, the hand-over file and the start of a run.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "engine/app_state.h"
 #include "shell/field_reader.h"
 #include "shell/hand_over.h"
@@ -10,10 +12,17 @@
 namespace tessaro {
 namespace {
 
+// Every field of this file differs from its default and from every other field, so a value read
+// into or written from the wrong place shows.
 constexpr const char* kFullFile =
-    "\"\",\"\",\"\",\"ENG\",\"CHF\",\"Verdana\",\"K\xE4lte, Klima & "
-    "Co\",5,\"a\",\"b\",\"c\",1,\"D:\\\",33\r\n"
-    "7,40,\" 3.5\",\"x\",\"/srv/projects\",9,\"y\",0\r\n";
+    "\"\",\"\",\"\",\"ITA\",\"CHF\",\"Verdana\",\"K\xE4lte, Klima & "
+    "Co\",5,\"v2\",\"v3\",\"v4\",1,\"D:\\\",33\r\n"
+    "7,40,\" 3.5\",\"v11\",\"/srv/projects\",9,\"v14\",0\r\n";
+
+// A settings file of line 1 alone with the given language field.
+std::string ShortFile(const std::string& language) {
+    return "\"\",\"\",\"\",\"" + language + "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\"\r\n";
+}
 
 std::vector<std::vector<std::string>> Lines(const std::string& bytes) {
     FieldReader reader(bytes);
@@ -23,6 +32,25 @@ std::vector<std::vector<std::string>> Lines(const std::string& bytes) {
     return lines;
 }
 
+// The values of the record in the order of the settings file (line 1 from field 4, then line 2),
+// separated by "|".
+std::string Values(const Settings& s) {
+    const SuiteFields& v = s.suite;
+    std::ostringstream out;
+    out << s.LanguageCode << '|' << s.CurrencyCode << '|' << s.FontName << '|' << s.UserName << '|'
+        << v.V1 << '|' << v.V2 << '|' << v.V3 << '|' << v.V4 << '|' << s.PrintHeadingOff << '|'
+        << v.V6 << '|' << v.V7 << '|' << v.V8 << '|' << v.V9 << '|' << v.V10 << '|' << v.V11 << '|'
+        << v.V12 << '|' << v.V13 << '|' << v.V14 << '|' << s.ShowBackgrounds;
+    return out.str();
+}
+
+// kFullFile as each read leaves the record: the short read takes only fields 4..11 of line 1
+// without field 8; the full read takes everything.
+constexpr const char* kShortRead =
+    "ITA|CHF|Verdana|Kälte, Klima & Co|0|v2|v3|v4|0||0|0|35|0|||0||0";
+constexpr const char* kFullRead =
+    "ITA|CHF|Verdana|Kälte, Klima & Co|5|v2|v3|v4|1|D:\\|33|7|40|3.5|v11|/srv/projects|9|v14|0";
+
 class SettingsFile : public ::testing::Test {
   protected:
     test::TempDir temp;
@@ -30,19 +58,13 @@ class SettingsFile : public ::testing::Test {
     Settings settings;
 };
 
-TEST_F(SettingsFile, FullReadKeepsEveryValueAndWritesTwoLinesOf14And8Fields) {
+TEST_F(SettingsFile, EveryFieldIsReadFromAndWrittenToItsOwnPlace) {
     temp.Write("kparam.dat", kFullFile);
+    Settings shortRead;
+    ASSERT_FALSE(LoadSettingsShort(dir, shortRead).has_value());
+    EXPECT_EQ(Values(shortRead), kShortRead);
     LoadSettingsFull(dir, settings);
-    EXPECT_EQ(settings.LanguageCode, "ENG");
-    EXPECT_EQ(settings.CurrencyCode, "CHF");
-    EXPECT_EQ(settings.FontName, "Verdana");
-    EXPECT_EQ(settings.UserName, "Kälte, Klima & Co");
-    EXPECT_EQ(settings.PrintHeadingOff, 1);
-    EXPECT_EQ(settings.suite.V6, "D:\\");
-    EXPECT_EQ(settings.suite.V9, 40);
-    EXPECT_EQ(settings.suite.V10, 3.5);
-    EXPECT_EQ(settings.suite.V12, "/srv/projects");
-    EXPECT_EQ(settings.ShowBackgrounds, 0);
+    EXPECT_EQ(Values(settings), kFullRead);
 
     ASSERT_TRUE(SaveSettings(dir, settings));
     std::string written = temp.Read("kparam.dat");
@@ -51,8 +73,6 @@ TEST_F(SettingsFile, FullReadKeepsEveryValueAndWritesTwoLinesOf14And8Fields) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), 14u);
     EXPECT_EQ(lines[1].size(), 8u);
-    EXPECT_EQ(lines[0][0], "");
-    EXPECT_EQ(lines[0][2], "");
 }
 
 TEST_F(SettingsFile, FullReadNormalisesTheDriveText) {
@@ -147,6 +167,50 @@ TEST_F(StartOfRun, AppliesTheStartUpDefaultsAndKeepsTheSiblingValues) {
     auto lines = Lines(temp.Read("kparam.dat"));
     EXPECT_EQ(lines[0][12], "Q:\\x\\y");
     EXPECT_EQ(lines[1], (std::vector<std::string>{"3", "36", " 4", "v11", "", "2", "v14", "1"}));
+}
+
+TEST_F(StartOfRun, KeepsEveryFieldOfTheFileAndWritesItBack) {
+    temp.Write("kparam.dat", kFullFile);
+    ASSERT_FALSE(StartUp(state, nullptr, false).has_value());
+    // The start reads the rest of the file as it stands and shows the backgrounds.
+    std::string expected = kFullRead;
+    expected.back() = '1';
+    EXPECT_EQ(Values(state.settings), expected);
+    ASSERT_TRUE(SaveSettings(state.dir, state.settings));
+    std::string file = kFullFile;
+    file.replace(file.size() - 3, 1, "1");
+    EXPECT_EQ(temp.Read("kparam.dat"), file);
+}
+
+// The defaults come before the captions: a language field that is empty or too short loads the
+// German set.
+TEST_F(StartOfRun, AnUnsetLanguageLoadsTheGermanCaptions) {
+    temp.Write("Caption.GER", "g1\r\ng2\r\n");
+    temp.Write("TessaroCap.GER", "p1\r\n");
+    temp.Write("infoTXT.GER", "i1\r\n");
+    for (const char* language : {"", "EN"}) {
+        temp.Write("kparam.dat", ShortFile(language));
+        AppState fresh{WorkingDir(temp.Path())};
+        ASSERT_FALSE(StartUp(fresh, nullptr, false).has_value());
+        EXPECT_EQ(fresh.settings.LanguageCode, "GER");
+        EXPECT_EQ(fresh.captions.Main(2), "g2") << language;
+        EXPECT_EQ(fresh.captions.Program(1), "p1") << language;
+        EXPECT_EQ(fresh.captions.Info(1), "i1") << language;
+    }
+}
+
+// The program's start reads the hand-over file and resets it; the calculator's start leaves it.
+TEST_F(StartOfRun, AStartThatReadsTheHandOverFileResetsIt) {
+    temp.Write("kparam.dat", ShortFile("GER"));
+    const std::string handOver = "1\r\n1\r\n\"from the sibling\"\r\n";
+    temp.Write("VARNHOLTData.dat", handOver);
+    ASSERT_FALSE(StartUp(state, nullptr, false).has_value());
+    EXPECT_EQ(state.settings.HandOverActive, 0);
+    EXPECT_EQ(temp.Read("VARNHOLTData.dat"), handOver);
+
+    ASSERT_FALSE(StartUp(state, nullptr, true).has_value());
+    EXPECT_EQ(state.settings.HandOverActive, 1);
+    EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
 }
 
 TEST_F(StartOfRun, TheHandOverFileIsReadOnceAndResetToTwoZeros) {
