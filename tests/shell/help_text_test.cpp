@@ -1,0 +1,112 @@
+// Help texts: building a text from the fields of a help file, reading it in the language's code
+// page, and the help files of the sixteen languages.
+#include "shell/help_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "shell/caption_tables.h"
+#include "shell/text.h"
+#include "shell/working_dir.h"
+#include "support/temp_dir.h"
+
+namespace tessaro {
+namespace {
+
+struct BuildCase {
+    const char* name;
+    std::vector<std::string> fields;
+    std::string text;
+};
+
+TEST(HelpText, FieldsBecomeTheText) {
+    const std::vector<BuildCase> cases = {
+        {"heading, empty line, paragraph; the empty field hides what follows",
+         {"Heading", "Z", "Z", "A paragraph.", "", "Not shown"},
+         "Heading\r\n\r\nA paragraph."},
+        {"a lower-case z with spaces around it is a line break",
+         {"One", " z ", "Two"},
+         "One\r\nTwo"},
+        {"fields are joined with nothing between them, inner spaces kept as read",
+         {"Cold", " room ", "door"},
+         "Cold room door"},
+        {"only a lone Z is a line break", {"Zone", "ZZ", "Z.", "z"}, "ZoneZZZ.\r\n"},
+        {"a field of spaces ends the text", {"Shown", "   ", "Hidden"}, "Shown"},
+        {"an empty first field gives no text", {"", "Hidden"}, ""},
+        {"no fields give no text", {}, ""},
+        {"spaces at both ends go, line breaks and tabs stay",
+         {"  Title", "Z", "\tIndented  "},
+         "Title\r\n\tIndented"},
+    };
+    for (const BuildCase& c : cases)
+        EXPECT_EQ(BuildHelpText(c.fields), c.text) << c.name;
+}
+
+TEST(HelpText, ReadFromTheFileInTheFieldSyntaxAndCodePageOfTheLanguage) {
+    test::TempDir temp;
+    const WorkingDir dir(temp.Path());
+    temp.Write("Simhelp.GER",
+               "K\xC4LTE\r\n"
+               " Z \r\n"
+               "\" z \"\r\n"
+               "\"Verdampfer, Verfl\xFCssiger\"\r\n"
+               "Teil eins,Teil zwei\r\n"
+               "\r\n"
+               "Nicht gezeigt\r\n");
+    EXPECT_EQ(LoadHelpText(dir, "Simhelp.GER", "GER"),
+              "K\xC3\x84LTE\r\n\r\nVerdampfer, Verfl\xC3\xBCssigerTeil einsTeil zwei");
+
+    // "Справка" in Windows-1251.
+    temp.Write("SIMHELP2.rus", "\"\xD1\xEF\xF0\xE0\xE2\xEA\xE0 \"");
+    EXPECT_EQ(LoadHelpText(dir, "Simhelp2.RUS", "RUS"),
+              "\xD0\xA1\xD0\xBF\xD1\x80\xD0\xB0\xD0\xB2\xD0\xBA\xD0\xB0");
+
+    EXPECT_EQ(LoadHelpText(dir, "Simhelp.ENG", "ENG"), "");
+}
+
+TEST(HelpText, EveryLanguageShowsBothHelpFilesWhole) {
+    // Languages written outside Latin, with the lead bytes of their letters in UTF-8: their text
+    // holds such letters only when it was decoded in their code page.
+    struct Script {
+        const char* code;
+        unsigned char firstLead, lastLead;
+    };
+    const std::vector<Script> scripts = {
+        {"ARA", 0xD8, 0xDB}, {"BUL", 0xD0, 0xD1}, {"GRE", 0xCE, 0xCF}, {"RUS", 0xD0, 0xD1}};
+    const WorkingDir data(test::DataDir());
+    for (const char* code : {"ARA", "BUL", "ENG", "ESP", "FRA", "GER", "GRE", "HUN", "ITA", "NDL",
+                             "POL", "POR", "ROM", "RUS", "SWE", "TRK"}) {
+        for (int context : {0, 1}) {
+            const std::string name = HelpFileName(code, context);
+            const std::string text = LoadHelpText(data, name, code);
+            EXPECT_GT(CharacterCount(text), 200u) << name;
+
+            // One field per line, none empty: an unquoted line with a comma would lose the comma
+            // and the spaces after it, and an empty line would hide the rest of the help.
+            std::vector<std::string> fields;
+            ASSERT_TRUE(ReadLanguageFields(data, name, code, fields)) << name;
+            const std::string bytes = *data.ReadBytes(name);
+            EXPECT_EQ(fields.size(),
+                      static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')))
+                << name;
+            EXPECT_TRUE(std::none_of(fields.begin(), fields.end(), [](const std::string& f) {
+                return TrimSpaces(f).empty();
+            })) << name;
+
+            for (const Script& script : scripts) {
+                if (!EqualIgnoringCase(script.code, code))
+                    continue;
+                EXPECT_TRUE(std::any_of(text.begin(), text.end(), [&](char c) {
+                    const auto byte = static_cast<unsigned char>(c);
+                    return byte >= script.firstLead && byte <= script.lastLead;
+                })) << name;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessaro
