@@ -40,6 +40,8 @@ struct Settings {
     int WelcomeShown = 0;
     int HandOverActive = 0;
     int HelpContext = 0;
+    // Put after the help box's caption; empty at start, set by the main window's help menu.
+    std::string HelpCaptionSuffix;
 };
 
 inline constexpr const char* kSettingsFile = "kparam.dat";

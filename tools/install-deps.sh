@@ -8,7 +8,7 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libgtest-dev libgmock-dev googletest \
     nlohmann-json3-dev libbenchmark-dev \
-    fonts-dejavu-core clang-format \
+    fonts-dejavu-core fonts-liberation2 clang-format \
     locales poppler-utils xvfb xauth
 
 # A German locale (decimal comma), so that the tests run the program as a German user would.

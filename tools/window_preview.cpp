@@ -1,0 +1,106 @@
+// window-preview: a developer's look at one window alone, on the working folder it is started in,
+// before the main window that opens it exists. Not part of the program users get.
+//
+//   window-preview viewer|print-settings|help [--lang CODE] [--png FILE] [--pdf]
+//
+// --lang switches the language for this look only; --png renders the window into a picture file
+// and quits instead of showing it; --pdf prints the report file into "ergEN1.pdf" and quits.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+
+#include "engine/app_state.h"
+#include "results/print_settings_dialog.h"
+#include "results/report_printing.h"
+#include "results/report_viewer_window.h"
+#include "shell/caption_tables.h"
+#include "shell/help_box_dialog.h"
+#include "shell/start_up.h"
+#include "ui/message_box.h"
+#include "ui/printer_setup.h"
+#include "ui/qt_printer.h"
+
+namespace {
+
+struct Options {
+    std::string window;
+    std::string language;
+    QString png;
+    bool pdf = false;
+};
+
+bool ParseOptions(const QStringList& args, Options& options) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == "--lang" && i + 1 < args.size())
+            options.language = args[++i].toStdString();
+        else if (arg == "--png" && i + 1 < args.size())
+            options.png = args[++i];
+        else if (arg == "--pdf")
+            options.pdf = true;
+        else if (options.window.empty() && !arg.startsWith("--"))
+            options.window = arg.toStdString();
+        else
+            return false;
+    }
+    return options.window == "viewer" || options.window == "print-settings" ||
+           options.window == "help";
+}
+
+int Run(QDialog& dialog, const QString& png) {
+    if (png.isEmpty())
+        return dialog.exec();
+    dialog.show();
+    QApplication::processEvents();
+    return dialog.grab().save(png) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    Options options;
+    if (!ParseOptions(QApplication::arguments(), options)) {
+        std::fputs(
+            "usage: window-preview viewer|print-settings|help [--lang CODE] [--png FILE] "
+            "[--pdf]\n",
+            stderr);
+        return 2;
+    }
+    tessaro::AppState state;
+    if (auto error = tessaro::StartUp(state, nullptr, false)) {
+        std::fprintf(stderr, "%s\n", error->c_str());
+        return 2;
+    }
+    if (!options.language.empty()) {
+        state.settings.LanguageCode = options.language;
+        tessaro::LoadAllCaptions(state.dir, options.language, state.captions);
+        tessaro::LoadInfoTexts(state.dir, options.language, state.captions);
+    }
+    tessaro::ui::QtPrinter printer(state.dir.Path() / "ergEN1.pdf");
+    tessaro::ui::QtMessageBox messages;
+    const auto printSettings = [&](QWidget* parent) {
+        tessaro::PrintSettingsDialog dialog(
+            state, printer, [&] { return tessaro::ui::ShowPrinterSetup(printer, parent); }, parent);
+        dialog.exec();
+    };
+    if (options.pdf) {
+        printer.SetFontName(state.settings.FontName);
+        tessaro::PrintReport(state, printer, "");
+        std::printf("%s\n", printer.DocumentFile().string().c_str());
+        return 0;
+    }
+    if (options.window == "viewer") {
+        tessaro::ReportViewerWindow window(state, printer, messages, printSettings);
+        return Run(window, options.png);
+    }
+    if (options.window == "print-settings") {
+        tessaro::PrintSettingsDialog dialog(
+            state, printer, [&] { return tessaro::ui::ShowPrinterSetup(printer, nullptr); },
+            nullptr);
+        return Run(dialog, options.png);
+    }
+    tessaro::HelpBoxDialog dialog(state, nullptr);
+    return Run(dialog, options.png);
+}

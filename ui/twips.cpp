@@ -1,0 +1,43 @@
+#include "ui/twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace tessaro::ui {
+
+double TwipsPerPixel() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+int ToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+}
+
+double ToTwips(int pixels) {
+    return pixels * TwipsPerPixel();
+}
+
+ScreenTwips ScreenSizeTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    const QSize size = screen->size();
+    return {ToTwips(size.width()), ToTwips(size.height())};
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.x() + (area.width() - size.width()) / 2,
+                area.y() + (area.height() - size.height()) / 2);
+}
+
+}  // namespace tessaro::ui

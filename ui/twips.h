@@ -1,0 +1,24 @@
+#pragma once
+
+class QWidget;
+
+namespace tessaro::ui {
+
+// Positions and sizes of the windows are given in twips, 1440 to the inch. The screen's logical
+// dots per inch turn them into pixels (96 dpi: 15 twips to the pixel).
+double TwipsPerPixel();
+int ToPixels(double twips);
+double ToTwips(int pixels);
+
+// The size of the screen in twips.
+struct ScreenTwips {
+    double width = 0;
+    double height = 0;
+};
+ScreenTwips ScreenSizeTwips();
+
+// Places a window in the middle of the screen: top = (screen height - window height) / 2, left =
+// (screen width - window width) / 2.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace tessaro::ui
