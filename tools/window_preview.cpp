@@ -1,16 +1,20 @@
 // window-preview: a developer's look at one window alone, on the working folder it is started in,
 // before the main window that opens it exists. Not part of the program users get.
 //
-//   window-preview viewer|print-settings|help [--lang CODE] [--png FILE] [--pdf]
+//   window-preview form|viewer|print-settings|help [--lang CODE] [--png FILE] [--size WxH]
+//                  [--pdf]
 //
 // --lang switches the language for this look only; --png renders the window into a picture file
-// and quits instead of showing it; --pdf prints the report file into "ergEN1.pdf" and quits.
+// and quits instead of showing it; --size gives the window another size (the project form as it
+// is on a larger screen); --pdf prints the report file into "ergEN1.pdf" and quits.
 #include <QApplication>
+#include <QCursor>
 #include <QTimer>
 #include <cstdio>
 #include <string>
 
 #include "engine/app_state.h"
+#include "project/form/project_form_window.h"
 #include "results/print_settings_dialog.h"
 #include "results/report_printing.h"
 #include "results/report_viewer_window.h"
@@ -28,6 +32,7 @@ struct Options {
     std::string language;
     QString png;
     bool pdf = false;
+    QSize size;
 };
 
 bool ParseOptions(const QStringList& args, Options& options) {
@@ -37,20 +42,28 @@ bool ParseOptions(const QStringList& args, Options& options) {
             options.language = args[++i].toStdString();
         else if (arg == "--png" && i + 1 < args.size())
             options.png = args[++i];
-        else if (arg == "--pdf")
+        else if (arg == "--size" && i + 1 < args.size()) {
+            const QStringList parts = args[++i].split('x');
+            if (parts.size() == 2)
+                options.size = QSize(parts[0].toInt(), parts[1].toInt());
+        } else if (arg == "--pdf")
             options.pdf = true;
         else if (options.window.empty() && !arg.startsWith("--"))
             options.window = arg.toStdString();
         else
             return false;
     }
-    return options.window == "viewer" || options.window == "print-settings" ||
-           options.window == "help";
+    return options.window == "form" || options.window == "viewer" ||
+           options.window == "print-settings" || options.window == "help";
 }
 
-int Run(QDialog& dialog, const QString& png) {
+int Run(QDialog& dialog, const QString& png, QSize size = {}) {
+    if (size.isValid())
+        dialog.resize(size);
     if (png.isEmpty())
         return dialog.exec();
+    // The picture shows the window as it opens, not what the mouse points at.
+    QCursor::setPos(-10000, -10000);
     dialog.show();
     QApplication::processEvents();
     return dialog.grab().save(png) ? 0 : 1;
@@ -63,7 +76,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(QApplication::arguments(), options)) {
         std::fputs(
-            "usage: window-preview viewer|print-settings|help [--lang CODE] [--png FILE] "
+            "usage: window-preview form|viewer|print-settings|help [--lang CODE] [--png FILE] "
             "[--pdf]\n",
             stderr);
         return 2;
@@ -90,6 +103,10 @@ int main(int argc, char** argv) {
         tessaro::PrintReport(state, printer, "");
         std::printf("%s\n", printer.DocumentFile().string().c_str());
         return 0;
+    }
+    if (options.window == "form") {
+        tessaro::ProjectFormWindow window(state, messages, {});
+        return Run(window, options.png, options.size);
     }
     if (options.window == "viewer") {
         tessaro::ReportViewerWindow window(state, printer, messages, printSettings);

@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QLabel>
+#include <QWidget>
 
 #include "shell/working_dir.h"
 
@@ -27,6 +28,17 @@ void SetPicture(QLabel& box, const WorkingDir& dir, std::string_view name) {
         box.clear();
     else
         box.setPixmap(picture);
+}
+
+void SetBackground(QWidget& panel, const QPixmap& picture) {
+    if (picture.isNull() || panel.size().isEmpty())
+        return;
+    QPalette palette = panel.palette();
+    palette.setBrush(QPalette::Window,
+                     QBrush(picture.scaled(panel.size(), Qt::KeepAspectRatioByExpanding,
+                                           Qt::SmoothTransformation)));
+    panel.setPalette(palette);
+    panel.setAutoFillBackground(true);
 }
 
 }  // namespace tessaro::ui

@@ -18,4 +18,8 @@ QPixmap LoadPicture(const WorkingDir& dir, std::string_view name);
 // Shows the picture in a picture box; an empty picture leaves the box empty.
 void SetPicture(QLabel& box, const WorkingDir& dir, std::string_view name);
 
+// Fills a panel's background with a picture scaled to cover it (an empty picture leaves the
+// panel's plain colour). Called again when the panel changes its size.
+void SetBackground(QWidget& panel, const QPixmap& picture);
+
 }  // namespace tessaro::ui

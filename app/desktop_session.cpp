@@ -1,0 +1,43 @@
+#include "app/desktop_session.h"
+
+#include "project/form/project_form_window.h"
+#include "results/print_settings_dialog.h"
+#include "results/report_viewer_window.h"
+#include "shell/system_locale.h"
+#include "ui/printer_setup.h"
+
+namespace tessaro {
+
+DesktopSession::DesktopSession(WorkingDir dir)
+    : state_(std::move(dir)), printer_(state_.dir.Path() / "ergEN1.pdf") {
+    // The user's decimal separator is known before the first form is created.
+    state_.decimalSeparator = SystemDecimalSeparator();
+}
+
+void DesktopSession::OpenProjectForm(QWidget* parent) {
+    messages_.SetParent(parent);
+    ProjectFormHooks hooks;
+    hooks.showReportViewer = [this](QWidget* form) { ShowReportViewer(form); };
+    ProjectFormWindow form(state_, messages_, std::move(hooks), parent);
+    messages_.SetParent(&form);
+    form.exec();
+    messages_.SetParent(parent);
+}
+
+void DesktopSession::ShowReportViewer(QWidget* parent) {
+    const auto printSettings = [this](QWidget* viewer) {
+        PrintSettingsDialog dialog(
+            state_, printer_, [this, viewer] { return PrinterSetup(viewer); }, viewer);
+        dialog.exec();
+    };
+    ReportViewerWindow viewer(state_, printer_, messages_, printSettings, parent);
+    messages_.SetParent(&viewer);
+    viewer.exec();
+    messages_.SetParent(parent);
+}
+
+int DesktopSession::PrinterSetup(QWidget* parent) {
+    return ui::ShowPrinterSetup(printer_, parent);
+}
+
+}  // namespace tessaro

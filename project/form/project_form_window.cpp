@@ -1,0 +1,631 @@
+#include "project/form/project_form_window.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "engine/app_state.h"
+#include "shell/caption_tables.h"
+#include "shell/help_box_dialog.h"
+#include "ui/picture_button.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+
+namespace tessaro {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QRect Pixels(const TwipsRect& r) {
+    return {ui::ToPixels(r.left), ui::ToPixels(r.top), ui::ToPixels(r.width),
+            ui::ToPixels(r.height)};
+}
+
+// The object names of the containers, in the order of FormPanel.
+constexpr const char* kPanelNames[kFormPanelCount] = {
+    "Frame3D4", "Frame3d1", "Panel3D1", "Panel3D2", "Panel3D3", "Panel3D4",
+    "Pn44",     "Pn45",     "PNRG",     "Pn43",     "vdpn",     "Pn47"};
+
+// Background pictures of the containers when backgrounds are on.
+constexpr std::pair<FormPanel, const char*> kBackgrounds[] = {
+    {FormPanel::Frame3D4, "Varnholt_Back01.jpg"},
+    {FormPanel::Frame3d1, "Varnholt_Back032.jpg"},
+    {FormPanel::Panel3D3, "Varnholt_Back041.jpg"},
+    {FormPanel::Panel3D2, "Varnholt_Back04.jpg"},
+    {FormPanel::Panel3D4, "Varnholt_Back04.jpg"},
+    {FormPanel::Panel3D1, "Varnholt_Back04.jpg"},
+    {FormPanel::PNRG, "Varnholt_Back04.jpg"},
+    {FormPanel::vdpn, "Varnholt_Back04.jpg"},
+    {FormPanel::Pn45, "HG_red_01.jpg"},
+    {FormPanel::Pn44, "HG_blue_01.jpg"},
+    {FormPanel::Pn47, "HG_blue_01.jpg"}};
+
+// Each field's caption label and what it says; the unit label beside a number box.
+struct FieldCaption {
+    FieldId field;
+    const char* label;
+    char table;  // 'M' main caption entry, 'P' program caption entry, 'T' the fixed text
+    int entry;
+    const char* text;
+    const char* unitLabel;
+};
+constexpr FieldCaption kFieldCaptions[] = {
+    {FieldId::km, "Label31", 'M', 22, "", nullptr},
+    {FieldId::betrstd, "Label20", 'M', 82, "", "Label27"},
+    {FieldId::lzfaktor, "Label21", 'M', 83, "", "Label29"},
+    {FieldId::EnergKost, "Label22", 'M', 84, "", "Label25"},
+    {FieldId::JahrebetrT, "Label23", 'M', 85, "", nullptr},
+    {FieldId::Spezco2emission, "Label24", 'M', 222, "", "Label26"},
+    {FieldId::AnwendBereich, "Label17", 'P', 29, "", nullptr},
+    {FieldId::AnlGroesse, "Label2", 'M', 37, "", nullptr},
+    {FieldId::Q0, "Label4", 'T', 0, "Qo :", "Label30"},
+    {FieldId::Tempbereich, "Label18", 'P', 30, "", nullptr},
+    {FieldId::AmbientT, "Label9", 'P', 13, "", nullptr},
+    {FieldId::tambient, "", 'T', 0, "", "Label1"},
+    {FieldId::vdsize, "Label7", 'M', 203, "", nullptr},
+    {FieldId::t0, "Label5", 'T', 0, "to :", "Label12"},
+    {FieldId::VFlsize, "Label8", 'M', 203, "", nullptr},
+    {FieldId::Tc, "Label6", 'T', 0, "tc :", "Label13"},
+    {FieldId::RGart, "Label34", 'P', 46, "", nullptr},
+    {FieldId::WinterRGart, "Label35", 'P', 47, "", nullptr},
+    {FieldId::WartungI, "Label14", 'P', 21, "", nullptr},
+    {FieldId::Fullzustand, "Label15", 'P', 12, "", nullptr},
+    {FieldId::Leitungsdimension, "Label16", 'P', 22, "", nullptr},
+    {FieldId::WaermeD, "Label19", 'P', 32, "", nullptr},
+    {FieldId::Verdichterbauart, "Label33", 'M', 12, "", nullptr},
+};
+
+// The controls whose mouse-over the form answers: caption labels and panels.
+constexpr const char* kMouseOverControls[] = {
+    "Label17",  "Label14",  "Label15",  "Label16",  "Label19", "Label7",  "Pn44",
+    "Label8",   "Pn45",     "Label31",  "Label20",  "Label21", "Label22", "Label23",
+    "Label24",  "Label2",   "Label4",   "Label9",   "Label18", "Label34", "Label35",
+    "Frame3D4", "Panel3D1", "Panel3D2", "Panel3D4", "PNRG"};
+
+// The tab order: what the plant is, where it stands, its heat exchangers, its control, its
+// compressor and condition, then the running pattern.
+constexpr FieldId kTabOrder[] = {FieldId::AnwendBereich,
+                                 FieldId::Tempbereich,
+                                 FieldId::AnlGroesse,
+                                 FieldId::Q0,
+                                 FieldId::AmbientT,
+                                 FieldId::tambient,
+                                 FieldId::vdsize,
+                                 FieldId::t0,
+                                 FieldId::VFlsize,
+                                 FieldId::Tc,
+                                 FieldId::RGart,
+                                 FieldId::WinterRGart,
+                                 FieldId::Verdichterbauart,
+                                 FieldId::WartungI,
+                                 FieldId::Fullzustand,
+                                 FieldId::Leitungsdimension,
+                                 FieldId::WaermeD,
+                                 FieldId::km,
+                                 FieldId::betrstd,
+                                 FieldId::lzfaktor,
+                                 FieldId::EnergKost,
+                                 FieldId::JahrebetrT,
+                                 FieldId::Spezco2emission};
+
+const QColor kPanelColour(236, 240, 244);
+const QColor kHotLine(196, 60, 48);
+const QColor kColdLine(40, 96, 176);
+
+}  // namespace
+
+ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, ProjectFormHooks hooks,
+                                     QWidget* parent)
+    : QDialog(parent), state_(state), hooks_(std::move(hooks)), form_(state, messages, *this) {
+    setObjectName("Projektdaten");
+    setModal(true);
+    BuildPanels();
+    BuildCycle();
+    BuildFields();
+    BuildResults();
+    BuildButtons();
+    assitPN_ = new QFrame(this);
+    assitPN_->setObjectName("AssitPN");
+    assitPN_->setFrameShape(QFrame::Box);
+    assitPN_->setStyleSheet("#AssitPN { background: #fffbe6; border: 1px solid #b59a3c; }");
+    assitPN_->hide();
+    assitLabel_ = new QLabel(assitPN_);
+    assitLabel_->setObjectName("AssitLabel");
+    assitLabel_->setWordWrap(true);
+    assitLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    resize(ui::ToPixels(kFormDesignWidth), ui::ToPixels(kFormDesignHeight));
+    // Form load: the busy pointer while the project, the lists and the first run load.
+    if (ui::ScreenSizeTwips().height < 8900)
+        move(ui::ToPixels(1), ui::ToPixels(1));
+    form_.Load();
+    ApplyCaptions();
+    SetTabOrder();
+    Refresh();
+    // The form opens with the calculate button in focus: focusing a field can change the project
+    // (the application writes its energy proposals), which opening alone must not do.
+    rechbutt_->setFocus();
+}
+
+QLabel* ProjectFormWindow::AddLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    labels_[name.toStdString()] = label;
+    return label;
+}
+
+void ProjectFormWindow::BuildPanels() {
+    for (int i = 0; i < kFormPanelCount; ++i) {
+        const auto panel = static_cast<FormPanel>(i);
+        QWidget* parent = this;
+        if (panel == FormPanel::vdpn || panel == FormPanel::Pn47)
+            parent = Panel(FormPanel::Pn43);
+        else if (panel != FormPanel::Frame3D4 && panel != FormPanel::Frame3d1)
+            parent = Panel(FormPanel::Frame3d1);
+        auto* frame = new QFrame(parent);
+        frame->setObjectName(kPanelNames[i]);
+        frame->setAutoFillBackground(panel != FormPanel::Pn43);
+        if (panel != FormPanel::Frame3D4 && panel != FormPanel::Frame3d1 &&
+            panel != FormPanel::Pn43) {
+            frame->setFrameShape(QFrame::StyledPanel);
+            frame->setFrameShadow(QFrame::Raised);
+        }
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, kPanelColour);
+        frame->setPalette(palette);
+        panels_[static_cast<size_t>(i)] = frame;
+        Watch(frame);
+    }
+    Panel(FormPanel::Frame3d1)->lower();
+    for (FormPanel titled : {FormPanel::Pn44, FormPanel::Pn45}) {
+        QLabel* title =
+            AddLabel(QString(kPanelNames[static_cast<int>(titled)]) + "_l", Panel(titled));
+        QFont font = title->font();
+        font.setBold(true);
+        title->setFont(font);
+        title->setGeometry(Pixels({120, 50, 4400, 240}));
+    }
+}
+
+void ProjectFormWindow::BuildFields() {
+    for (const FieldCaption& caption : kFieldCaptions) {
+        const FieldId field = caption.field;
+        const ControlPlace place = PlaceOfField(field);
+        QWidget* panel = Panel(place.panel);
+        QWidget* control = nullptr;
+        if (IsChoiceField(field)) {
+            auto* combo = new QComboBox(panel);
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            connect(combo, &QComboBox::activated, this, [this, field](int index) {
+                form_.Pick(field, index + 1);
+                Refresh();
+            });
+            control = combo;
+        } else {
+            auto* box = new QLineEdit(panel);
+            connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+                form_.Type(field, text.toStdString());
+                RefreshHelp();
+            });
+            connect(box, &QLineEdit::returnPressed, this, [this, field] {
+                form_.Enter(field);
+                Refresh();
+            });
+            control = box;
+        }
+        control->setObjectName(Text(std::string(FieldName(field))));
+        control->setGeometry(Pixels(place.field));
+        fields_[static_cast<size_t>(field)] = control;
+        control->installEventFilter(this);
+        if (*caption.label != '\0') {
+            QLabel* label = AddLabel(caption.label, panel);
+            label->setGeometry(Pixels(place.label));
+            label->setBuddy(control);
+            Watch(label);
+        }
+        if (caption.unitLabel != nullptr && place.unit)
+            AddLabel(caption.unitLabel, panel)->setGeometry(Pixels(*place.unit));
+    }
+}
+
+void ProjectFormWindow::BuildCycle() {
+    // The refrigerant circuit around the panels: discharge line from the compressor up and over
+    // to the condenser, liquid line down the left side to the evaporator, suction line from the
+    // evaporator over and up to the compressor.
+    const std::pair<const char*, QColor> kLines[] = {
+        {"HubKlinie1", kHotLine}, {"HubKlinie2", kColdLine}, {"Line1", kHotLine},
+        {"Line2", kHotLine},      {"Line3", kHotLine},       {"Line4", kHotLine},
+        {"Line5", kHotLine},      {"Line6", kColdLine}};
+    for (const auto& [name, colour] : kLines) {
+        auto* line = new QFrame(Panel(FormPanel::Frame3d1));
+        line->setObjectName(name);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, colour);
+        line->setPalette(palette);
+        lines_[name] = line;
+    }
+    // Nothing sets the compressor stage, so both stroke lines are shown.
+    QFrame* suction = Panel(FormPanel::Pn47);
+    QLabel* title = AddLabel("tslPN", suction);
+    title->setGeometry(Pixels({100, 45, 2200, 480}));
+    title->setWordWrap(true);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    tSLeit_ = AddLabel("tSLeit", suction);
+    tSLeit_->setGeometry(Pixels({100, 600, 1300, 360}));
+    tSLeit_->setFrameShape(QFrame::Panel);
+    tSLeit_->setFrameShadow(QFrame::Sunken);
+    tSLeit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tSLeit_->setLayoutDirection(Qt::LeftToRight);
+    tSLeit_->setAutoFillBackground(true);
+    tSLeit_->setBackgroundRole(QPalette::Base);
+    AddLabel("Label28", suction)->setGeometry(Pixels({1460, 600, 700, 360}));
+}
+
+void ProjectFormWindow::BuildResults() {
+    QFrame* result = Panel(FormPanel::Panel3D3);
+    result->setFrameShadow(QFrame::Sunken);
+    pn40_ = new QFrame(result);
+    pn40_->setObjectName("Pn40");
+    pn40_->setFrameShape(QFrame::StyledPanel);
+    pn40_->setGeometry(Pixels({2520, 120, 2960, 480}));
+    AddLabel("Label42", pn40_)->setGeometry(Pixels({90, 60, 1300, 360}));
+    QFont big = font();
+    big.setPointSizeF(big.pointSizeF() * 1.35);
+    big.setBold(true);
+    const auto value = [&](const char* name, QWidget* parent, const TwipsRect& place) {
+        QLabel* label = AddLabel(name, parent);
+        label->setGeometry(Pixels(place));
+        label->setFont(big);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Numbers read left to right in every language, a minus sign before its digits.
+        label->setLayoutDirection(Qt::LeftToRight);
+        return label;
+    };
+    leistZ_ = value("LeistZ", pn40_, {1400, 30, 1440, 420});
+    AddLabel("Label32", result)->setGeometry(Pixels({120, 800, 2360, 420}));
+    betrKo_ = value("BetrKo", result, {2520, 800, 1900, 420});
+    AddLabel("Label3", result)->setGeometry(Pixels({4500, 800, 1000, 420}));
+    AddLabel("Label11", result)->setGeometry(Pixels({120, 1340, 2360, 420}));
+    co2consum_ = value("co2consum", result, {2520, 1340, 1900, 420});
+    AddLabel("Label10", result)->setGeometry(Pixels({4500, 1340, 1000, 420}));
+    kWstunden_ = AddLabel("kWstunden", result);
+    kWstunden_->setGeometry(Pixels({2520, 1900, 2980, 360}));
+    kWstunden_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    kWstunden_->setLayoutDirection(Qt::LeftToRight);
+    for (const char* name : {"Label32", "Label11"})
+        labels_[name]->setWordWrap(true);
+}
+
+void ProjectFormWindow::BuildButtons() {
+    rechbutt_ = new ui::PictureButton("Rechbutt", Panel(FormPanel::Panel3D3));
+    rechbutt_->move(ui::ToPixels(120), ui::ToPixels(120));
+    QFrame* column = Panel(FormPanel::Frame3D4);
+    printbutt_ = new ui::PictureButton("Printbutt", column);
+    command3D3_ = new ui::PictureButton("Command3D3", column);
+    command3D2_ = new ui::PictureButton("Command3D2", column);
+    abbrechen_ = new ui::PictureButton("Abbrechen", column);
+    const auto then = [this](void (ProjectForm::*command)()) {
+        return [this, command] {
+            (form_.*command)();
+            if (!form_.Closed())
+                Refresh();
+        };
+    };
+    connect(rechbutt_, &ui::PictureButton::clicked, this, then(&ProjectForm::Rechbutt));
+    connect(printbutt_, &ui::PictureButton::clicked, this, then(&ProjectForm::Printbutt));
+    connect(command3D3_, &ui::PictureButton::clicked, this, then(&ProjectForm::Command3D3));
+    connect(command3D2_, &ui::PictureButton::clicked, this, then(&ProjectForm::Command3D2));
+    connect(abbrechen_, &ui::PictureButton::clicked, this, then(&ProjectForm::Abbrechen));
+}
+
+// Every caption and picture of the form from the caption tables of the current language.
+void ProjectFormWindow::ApplyCaptions() {
+    const CaptionTables& c = state_.captions;
+    const std::string colon(kColonSuffix);
+    const std::string& currency = state_.settings.CurrencyCode;
+    for (const FieldCaption& caption : kFieldCaptions) {
+        std::string text = caption.text;
+        if (caption.table == 'M')
+            text = c.Main(caption.entry) + colon;
+        else if (caption.table == 'P')
+            text = c.Program(caption.entry) + colon;
+        QWidget* control = fields_[static_cast<size_t>(caption.field)];
+        if (*caption.label != '\0') {
+            labels_[caption.label]->setText(Text(text));
+            control->setAccessibleName(Text(text.substr(0, text.rfind(" :"))));
+        }
+    }
+    fields_[static_cast<size_t>(FieldId::tambient)]->setAccessibleName(Text(c.Program(13)));
+    labels_["Label27"]->setText("h");
+    labels_["Label29"]->setText(" - ");
+    labels_["Label25"]->setText(Text(currency + "/kWh"));
+    labels_["Label26"]->setText("kg CO2/kWh");
+    labels_["Label30"]->setText(Text(UnitLabel(4)));
+    labels_["Label1"]->setText(Text(UnitLabel(1)));
+    labels_["Label12"]->setText(Text(UnitLabel(1)));
+    labels_["Label13"]->setText(Text(UnitLabel(1)));
+    labels_["Label28"]->setText(Text(UnitLabel(1)));
+    labels_["Pn44_l"]->setText(Text(c.Main(13)));
+    labels_["Pn45_l"]->setText(Text(c.Main(14)));
+    labels_["tslPN"]->setText(Text(c.Main(171) + " " + c.Main(68) + colon));
+    labels_["Label42"]->setText("COP ca. :");
+    labels_["Label32"]->setText(Text(c.Main(66) + colon));
+    labels_["Label3"]->setText(Text(currency + "/a"));
+    labels_["Label11"]->setText(Text(c.Main(222) + colon));
+    labels_["Label10"]->setText("t/a");
+
+    tSLeit_->setAccessibleName(Text(c.Main(171) + " " + c.Main(68)));
+    leistZ_->setAccessibleName("COP");
+    betrKo_->setAccessibleName(Text(c.Main(66)));
+    co2consum_->setAccessibleName(Text(c.Main(222)));
+    kWstunden_->setAccessibleName("kWh/a");
+    assitPN_->setAccessibleName(Text(c.Main(21)));
+    assitLabel_->setAccessibleName(Text(c.Main(21)));
+    for (const auto& [name, label] : labels_)
+        if (label->accessibleName().isEmpty())
+            label->setAccessibleName(label->text());
+    for (int i = 0; i < kFormPanelCount; ++i)
+        panels_[static_cast<size_t>(i)]->setAccessibleName(kPanelNames[i]);
+    Panel(FormPanel::Pn44)->setAccessibleName(Text(c.Main(13)));
+    Panel(FormPanel::Pn45)->setAccessibleName(Text(c.Main(14)));
+    Panel(FormPanel::Panel3D3)->setAccessibleName(Text(c.Main(81)));
+    pn40_->setAccessibleName("COP");
+    for (const auto& [name, line] : lines_)
+        line->setAccessibleName(Text(name));
+
+    const std::pair<ui::PictureButton*, std::pair<std::string, const char*>> kButtons[] = {
+        {rechbutt_, {c.Main(81), "brcap.bmp"}},
+        {printbutt_, {c.Main(76), "prcap.bmp"}},
+        {command3D3_, {c.Main(21), "hpcap.bmp"}},
+        {command3D2_, {c.Main(35), "abcap.bmp"}},
+        {abbrechen_, {"O.K.", "OKcap.bmp"}}};
+    for (const auto& [button, look] : kButtons) {
+        button->SetCaption(Text(look.first));
+        button->SetPicture(ui::LoadPicture(state_.dir, look.second));
+    }
+}
+
+void ProjectFormWindow::SetTabOrder() {
+    QWidget* previous = nullptr;
+    for (FieldId field : kTabOrder) {
+        QWidget* next = fields_[static_cast<size_t>(field)];
+        if (previous != nullptr)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget* button : {static_cast<QWidget*>(rechbutt_), static_cast<QWidget*>(printbutt_),
+                            static_cast<QWidget*>(command3D3_), static_cast<QWidget*>(abbrechen_),
+                            static_cast<QWidget*>(command3D2_)}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+void ProjectFormWindow::Watch(QWidget* widget) {
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+bool ProjectFormWindow::eventFilter(QObject* watched, QEvent* event) {
+    const std::string name = watched->objectName().toStdString();
+    const std::optional<FieldId> field = FieldByName(name);
+    switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseMove:
+            if (!field) {
+                form_.MouseOver(name);
+                RefreshHelp();
+            }
+            break;
+        case QEvent::FocusIn:
+            if (field) {
+                form_.Focus(*field);
+                RefreshFields();
+                RefreshHelp();
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+            // A click or any key in an energy box shows its help.
+            if (field && IsEnergyField(*field)) {
+                form_.Focus(*field);
+                RefreshHelp();
+            }
+            break;
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ProjectFormWindow::Refresh() {
+    RefreshFields();
+    RefreshHelp();
+    const ResultLabels& labels = form_.Labels();
+    tSLeit_->setText(Text(labels.tSLeit));
+    leistZ_->setText(Text(labels.LeistZ));
+    betrKo_->setText(Text(labels.BetrKo));
+    kWstunden_->setText(Text(labels.kWstunden));
+    co2consum_->setText(Text(labels.co2consum));
+    setWindowTitle(Text(form_.Caption()));
+    setAccessibleName(windowTitle());
+}
+
+void ProjectFormWindow::RefreshFields() {
+    const ProjectParameters& record = form_.Record();
+    for (int i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<FieldId>(i);
+        const QString text = Text(record[field]);
+        QWidget* control = fields_[static_cast<size_t>(i)];
+        if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            if (box->text() != text)
+                box->setText(text);
+            continue;
+        }
+        auto* combo = qobject_cast<QComboBox*>(control);
+        const std::vector<std::string>& items = form_.Lists()[field];
+        bool same = combo->count() == static_cast<int>(items.size());
+        for (int k = 0; same && k < combo->count(); ++k)
+            same = combo->itemText(k) == Text(items[static_cast<size_t>(k)]);
+        const QSignalBlocker quiet(combo);
+        if (!same) {
+            combo->clear();
+            for (const std::string& item : items)
+                combo->addItem(Text(item));
+        }
+        // A text that is none of the items (an older project file) is shown as it stands.
+        const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        combo->setCurrentIndex(index);
+        combo->setPlaceholderText(index < 0 ? text : QString());
+    }
+}
+
+void ProjectFormWindow::RefreshHelp() {
+    const HelpPanel& help = form_.Help();
+    if (!help.visible) {
+        assitPN_->hide();
+        return;
+    }
+    const QString caption = Text(help.caption);
+    assitLabel_->setText(caption);
+    const QFontMetrics metrics(assitLabel_->font());
+    const HelpPanelPlace place =
+        PlaceHelpPanel(help, layout_, ui::ToTwips(metrics.horizontalAdvance(caption) + 4),
+                       ui::ToTwips(metrics.height() + 2));
+    assitPN_->setGeometry(Pixels(place.panel));
+    assitLabel_->setGeometry(Pixels(place.label));
+    assitPN_->show();
+    assitPN_->raise();
+}
+
+void ProjectFormWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceControls();
+}
+
+// The layout of the resize rules for the form's outer size; the form stays centred on the
+// screen.
+void ProjectFormWindow::PlaceControls() {
+    if (placing_)
+        return;
+    placing_ = true;
+    const QRect outer = frameGeometry();
+    layout_ = LayOutForm(ui::ToTwips(outer.width()), ui::ToTwips(outer.height()));
+    for (int i = 0; i < kFormPanelCount; ++i)
+        panels_[static_cast<size_t>(i)]->setGeometry(
+            Pixels(layout_.panels[static_cast<size_t>(i)]));
+    const auto place = [this](ui::PictureButton* button, double top) {
+        button->move((Panel(FormPanel::Frame3D4)->width() - button->width()) / 2,
+                     ui::ToPixels(top));
+    };
+    place(printbutt_, layout_.printbuttTop);
+    place(command3D3_, layout_.command3D3Top);
+    place(command3D2_, layout_.command3D2Top);
+    place(abbrechen_, layout_.abbrechenTop);
+    PlaceCycleLines();
+    FitBackgrounds();
+    if (!isMaximized() && !isFullScreen())
+        ui::CentreOnScreen(*this);
+    RefreshHelp();
+    placing_ = false;
+}
+
+void ProjectFormWindow::PlaceCycleLines() {
+    using enum FormPanel;
+    const TwipsRect condenser = layout_[Pn45];
+    const TwipsRect evaporator = layout_[Pn44];
+    const TwipsRect compressor = InMainArea(layout_, vdpn);
+    const double strip = compressor.left + compressor.width / 2;
+    const double over = condenser.top - 220;
+    const double liquidX = condenser.left - 400;
+    const double evaporatorY = evaporator.top + evaporator.height / 2;
+    const double condenserY = condenser.top + condenser.height / 2;
+    constexpr double kWidth = 45;
+    const auto segment = [this](const char* name, double x1, double y1, double x2, double y2) {
+        const double left = std::min(x1, x2) - kWidth / 2;
+        const double top = std::min(y1, y2) - kWidth / 2;
+        lines_[name]->setGeometry(
+            Pixels({left, top, std::abs(x2 - x1) + kWidth, std::abs(y2 - y1) + kWidth}));
+    };
+    segment("HubKlinie1", strip, compressor.top, strip, over);
+    segment("Line1", strip, over, condenser.left + condenser.width / 2, over);
+    segment("Line2", condenser.left + condenser.width / 2, over,
+            condenser.left + condenser.width / 2, condenser.top);
+    segment("Line3", condenser.left, condenserY, liquidX, condenserY);
+    segment("Line4", liquidX, condenserY, liquidX, evaporatorY);
+    segment("Line5", liquidX, evaporatorY, evaporator.left, evaporatorY);
+    segment("Line6", evaporator.Right(), evaporatorY, strip, evaporatorY);
+    segment("HubKlinie2", strip, evaporatorY, strip, compressor.Bottom());
+    for (const auto& [name, line] : lines_)
+        line->lower();
+    Panel(Frame3d1)->lower();
+}
+
+void ProjectFormWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    PlaceControls();
+    ShowBackgrounds();
+    busy_.SetBusy(false);
+}
+
+void ProjectFormWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        busy_.SetBusy(false);
+        ShowBackgrounds();
+    }
+}
+
+// On activation, when backgrounds are on: the pictures are read again and fill their panels.
+void ProjectFormWindow::ShowBackgrounds() {
+    if (state_.settings.ShowBackgrounds != 1)
+        return;
+    for (const auto& [panel, picture] : kBackgrounds)
+        backgrounds_[panel] = ui::LoadPicture(state_.dir, picture);
+    FitBackgrounds();
+}
+
+void ProjectFormWindow::FitBackgrounds() {
+    for (const auto& [panel, picture] : backgrounds_)
+        ui::SetBackground(*Panel(panel), picture);
+}
+
+void ProjectFormWindow::ShowInfoLine(const std::string& text) {
+    if (hooks_.showInfoLine)
+        hooks_.showInfoLine(text);
+}
+
+void ProjectFormWindow::ShowHelpBox() {
+    if (hooks_.showHelpBox) {
+        hooks_.showHelpBox(this);
+        return;
+    }
+    HelpBoxDialog help(state_, this);
+    help.exec();
+}
+
+void ProjectFormWindow::ShowReportViewer() {
+    if (hooks_.showReportViewer)
+        hooks_.showReportViewer(this);
+}
+
+void ProjectFormWindow::CloseForm() {
+    QDialog::done(QDialog::Accepted);
+}
+
+// Escape and the close box leave the form as its cancel button does: without saving.
+void ProjectFormWindow::reject() {
+    if (!form_.Closed())
+        form_.Command3D2();
+    else
+        QDialog::reject();
+}
+
+}  // namespace tessaro

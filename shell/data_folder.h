@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tessaro {
+
+// Where the desktop program works: the folder it is started in when that holds "kparam.dat";
+// otherwise the user's own data folder, $XDG_DATA_HOME/tessaro (by default
+// ~/.local/share/tessaro).
+std::filesystem::path UserDataFolder(const char* xdgDataHome, const char* home);
+
+// The folder of the installed data files: share/tessaro beside the program's bin folder, then
+// tessaro in each folder of XDG_DATA_DIRS (by default /usr/local/share and /usr/share), then the
+// fallback (the data folder of the source tree for a program run from its build folder). The first
+// that holds "kparam.dat" wins.
+std::optional<std::filesystem::path> FindInstalledData(const std::filesystem::path& programFolder,
+                                                       const char* xdgDataDirs,
+                                                       const std::filesystem::path& fallback);
+
+// Fills a user data folder from the installed files on its first use (while it holds no
+// "kparam.dat"): the folder is created and every installed file it lacks, whatever the letter case
+// of the name, is copied in. Nothing already there is ever overwritten. Returns the sentence that
+// explains a failure.
+std::optional<std::string> FillDataFolder(const std::filesystem::path& folder,
+                                          const std::filesystem::path& installed);
+
+// The folder to work in: the start folder when it holds "kparam.dat", otherwise the user data
+// folder filled from the installed data. Returns the sentence that explains why there is none.
+struct WorkingFolderChoice {
+    std::filesystem::path folder;
+    std::optional<std::string> error;
+};
+WorkingFolderChoice ChooseWorkingFolder(const std::filesystem::path& startFolder,
+                                        const std::filesystem::path& userFolder,
+                                        const std::optional<std::filesystem::path>& installed);
+
+}  // namespace tessaro

@@ -1,0 +1,290 @@
+#include "project/form/project_form_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "engine/app_state.h"
+#include "shell/start_up.h"
+#include "support/temp_dir.h"
+#include "ui/picture_button.h"
+#include "ui/twips.h"
+
+namespace tessaro {
+namespace {
+
+// The shipped data folder in the language given, started as the program starts; the decimal
+// separator is the user's, set before the form is created as the programs do.
+struct StartedFolder {
+    explicit StartedFolder(std::string_view language = "GER", char separator = '.')
+        : state(WorkingDir(temp.Path())) {
+        temp.CopyAllData();
+        std::string settings = temp.Read("kparam.dat");
+        settings.replace(settings.find("\"GER\"") + 1, 3, language);
+        temp.Write("kparam.dat", settings);
+        state.decimalSeparator = separator;
+        EXPECT_FALSE(StartUp(state, nullptr, false).has_value());
+    }
+    test::TempDir temp;
+    AppState state;
+};
+
+class ProjectFormWindowTest : public ::testing::Test {
+  protected:
+    ProjectFormWindow& Open(std::string_view language = "GER", char separator = '.') {
+        folder = std::make_unique<StartedFolder>(language, separator);
+        ProjectFormHooks hooks;
+        hooks.showInfoLine = [this](const std::string& text) { infoLine = text; };
+        hooks.showHelpBox = [this](QWidget*) {
+            helpContextWhileShown = folder->state.settings.HelpContext;
+            ++helpBoxes;
+        };
+        hooks.showReportViewer = [this](QWidget*) {
+            reportExisted = folder->temp.Exists("ergEN1.DAT");
+            ++viewers;
+        };
+        window = std::make_unique<ProjectFormWindow>(folder->state, messages, hooks);
+        window->show();
+        // Focus events reach the controls of the active window only.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *window;
+    }
+    template <typename T>
+    T* Child(const char* name) const {
+        T* child = window->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QString Shown(const char* name) const {
+        if (auto* box = window->findChild<QLineEdit*>(name))
+            return box->text();
+        if (auto* combo = window->findChild<QComboBox*>(name))
+            return combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
+        return Child<QLabel>(name)->text();
+    }
+    // Picks the item below the shown one with the keyboard, as a user does on a closed list.
+    void PickNext(const char* name) {
+        QComboBox* combo = Child<QComboBox>(name);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+    }
+    void TypeAndEnter(const char* name, const QString& text) {
+        QLineEdit* box = Child<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    void MouseOver(const char* name) {
+        QWidget* widget = Child<QWidget>(name);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(widget, &enter);
+    }
+    QRect HelpPanel() const { return Child<QFrame>("AssitPN")->geometry(); }
+    // A panel's rectangle in the form's coordinates.
+    QRect PanelRect(const char* name) const {
+        QWidget* panel = Child<QWidget>(name);
+        return QRect(panel->mapTo(window.get(), QPoint(0, 0)), panel->size());
+    }
+
+    std::unique_ptr<StartedFolder> folder;
+    test::RecordingMessageBox messages;
+    std::unique_ptr<ProjectFormWindow> window;
+    std::string infoLine;
+    int helpBoxes = 0;
+    int helpContextWhileShown = -1;
+    int viewers = 0;
+    bool reportExisted = false;
+};
+
+TEST_F(ProjectFormWindowTest, OpensOnTheProjectWithItsResult) {
+    Open();
+    EXPECT_EQ(Shown("AnwendBereich"), "Kühlraum");
+    EXPECT_EQ(Shown("Q0"), "7");
+    EXPECT_EQ(Shown("LeistZ"), "3.47");
+    EXPECT_EQ(Shown("BetrKo"), "2776");
+    EXPECT_EQ(Shown("co2consum"), "3.7");
+    EXPECT_FALSE(Shown("tSLeit").isEmpty());
+    EXPECT_EQ(Shown("Label17"), "Anwendung :");
+    EXPECT_EQ(Shown("Label25"), "EUR/kWh");
+    EXPECT_EQ(Child<QComboBox>("km")->count(), 4) << "the km items are appended at load";
+    // Every field and result label carries a name a screen reader can say.
+    for (int i = 0; i < kFieldCount; ++i) {
+        const auto name = std::string(FieldName(static_cast<FieldId>(i)));
+        EXPECT_FALSE(Child<QWidget>(name.c_str())->accessibleName().isEmpty()) << name;
+    }
+    for (const char* name : {"LeistZ", "BetrKo", "co2consum", "kWstunden", "tSLeit"})
+        EXPECT_FALSE(Child<QLabel>(name)->accessibleName().isEmpty()) << name;
+}
+
+// The window shows what the headless form computes for the same picks.
+TEST_F(ProjectFormWindowTest, PicksRecalculateAtOnce) {
+    Open();
+    StartedFolder same;
+    FormHost host;
+    test::RecordingMessageBox quiet;
+    ProjectForm headless(same.state, quiet, host);
+    headless.Load();
+    const std::pair<const char*, FieldId> picks[] = {
+        {"AnwendBereich", FieldId::AnwendBereich},
+        {"Verdichterbauart", FieldId::Verdichterbauart},
+        {"km", FieldId::km},
+        {"WartungI", FieldId::WartungI}};
+    for (const auto& [name, field] : picks) {
+        const int next = Child<QComboBox>(name)->currentIndex() + 2;
+        PickNext(name);
+        ASSERT_TRUE(headless.Pick(field, next)) << name;
+        for (const char* label : {"LeistZ", "BetrKo", "co2consum", "kWstunden", "tSLeit"})
+            EXPECT_EQ(Shown(label).toStdString(), headless.ControlText(label))
+                << label << " after " << name;
+        for (const char* proposal : {"t0", "Tc", "Q0", "Tempbereich"})
+            EXPECT_EQ(Shown(proposal).toStdString(), headless.ControlText(proposal))
+                << proposal << " after " << name;
+    }
+}
+
+TEST_F(ProjectFormWindowTest, ARejectedEnterShowsItsMessageAndKeepsTheResult) {
+    Open();
+    const QString before = Shown("LeistZ");
+    TypeAndEnter("t0", "-200");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("tmin"), std::string::npos);
+    EXPECT_EQ(Shown("t0"), "-200");
+    EXPECT_EQ(Shown("LeistZ"), before);
+
+    TypeAndEnter("t0", "-5");
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(Shown("LeistZ"), before) << "an accepted value recalculates";
+}
+
+TEST_F(ProjectFormWindowTest, CommaLocaleProposalsAndFocusHints) {
+    Open("GER", ',');
+    PickNext("km");
+    PickNext("km");  // the efficient class proposes temperatures with decimals
+    EXPECT_EQ(Shown("t0"), "-9,3");
+    EXPECT_EQ(Shown("Tc"), "42,4");
+    Child<QLineEdit>("Tc")->setFocus();
+    EXPECT_EQ(infoLine, folder->state.captions.CaptionList(40));
+    Child<QLineEdit>("Q0")->setFocus();
+    EXPECT_EQ(infoLine, folder->state.captions.CaptionList(38));
+}
+
+TEST_F(ProjectFormWindowTest, FocusOnTheApplicationProposesTheEnergyValues) {
+    Open();
+    TypeAndEnter("betrstd", "5");
+    EXPECT_EQ(Shown("betrstd"), "5");
+    Child<QComboBox>("AnwendBereich")->setFocus();
+    EXPECT_NE(Shown("betrstd"), "5");
+    EXPECT_FALSE(Shown("lzfaktor").isEmpty());
+    EXPECT_TRUE(Child<QFrame>("AssitPN")->isVisible());
+}
+
+// Each anchor of the help panel, reached by focus or by the mouse over a caption or panel.
+TEST_F(ProjectFormWindowTest, HelpPanelFollowsItsAnchors) {
+    Open();
+    const auto twips = [](double t) { return ui::ToPixels(t); };
+    const CaptionTables& captions = folder->state.captions;
+    QLabel* label = Child<QLabel>("AssitLabel");
+    QFrame* panel = Child<QFrame>("AssitPN");
+
+    MouseOver("Label14");  // WartungI: left of the plant condition panel
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(label->text().toStdString(),
+              captions.Info(1).substr(captions.Info(1).find_first_not_of(' ')));
+    EXPECT_NEAR(HelpPanel().left(), PanelRect("Panel3D4").left() - twips(2000), 1);
+
+    MouseOver("Pn45");  // VFlsize: under the condenser
+    EXPECT_NEAR(HelpPanel().top(), PanelRect("Pn45").bottom() + 1 + twips(50), 1);
+    MouseOver("Pn44");  // vdsize: over the evaporator
+    EXPECT_NEAR(HelpPanel().bottom() + 1, PanelRect("Pn44").top() - twips(50), 1);
+    Child<QComboBox>("RGart")->setFocus();
+    EXPECT_NEAR(HelpPanel().left(), PanelRect("PNRG").left() - twips(2000), 1);
+    Child<QComboBox>("km")->setFocus();
+    const QRect km = HelpPanel();
+    EXPECT_NEAR(km.right() + 1, PanelRect("Frame3D4").left() + twips(2200), 1);
+    Child<QLineEdit>("Spezco2emission")->setFocus();
+    EXPECT_NEAR(HelpPanel().top() - km.top(), twips(3920), 1);
+    EXPECT_EQ(label->text().toStdString(), captions.Info(55));
+
+    // The label sits inside the panel, and long texts wrap at 7000 twips.
+    EXPECT_TRUE(panel->rect().contains(label->geometry()));
+    MouseOver("Label2");
+    EXPECT_FALSE(panel->isVisible());
+    Child<QComboBox>("WartungI")->setFocus();
+    EXPECT_TRUE(panel->isVisible());
+    Child<QComboBox>("Tempbereich")->setFocus();
+    EXPECT_FALSE(panel->isVisible());
+}
+
+TEST_F(ProjectFormWindowTest, CancelKeepsThePlantFieldsAndOkSavesThem) {
+    for (const char* way : {"Command3D2", "Escape", "close box", "Abbrechen"}) {
+        Open();
+        const std::string before = folder->temp.Read("TempPart.dat");
+        PickNext("WartungI");
+        const QString picked = Shown("WartungI");
+        if (std::string(way) == "Escape")
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        else if (std::string(way) == "close box")
+            window->close();
+        else
+            Child<ui::PictureButton>(way)->click();
+        EXPECT_FALSE(window->isVisible()) << way;
+        const std::string after = folder->temp.Read("TempPart.dat");
+        if (std::string(way) == "Abbrechen")
+            EXPECT_NE(after.find(picked.toStdString()), std::string::npos) << way;
+        else
+            EXPECT_EQ(after, before) << way;
+    }
+}
+
+TEST_F(ProjectFormWindowTest, PrintOpensTheViewerAfterTheReportAndHelpHasItsContext) {
+    Open();
+    std::filesystem::remove(folder->temp.Path() / "ergEN1.DAT");
+    Child<ui::PictureButton>("Printbutt")->click();
+    EXPECT_EQ(viewers, 1);
+    EXPECT_TRUE(reportExisted);
+    Child<ui::PictureButton>("Command3D3")->click();
+    EXPECT_EQ(helpBoxes, 1);
+    EXPECT_EQ(helpContextWhileShown, 33);
+    EXPECT_EQ(folder->state.settings.HelpContext, 0);
+}
+
+TEST_F(ProjectFormWindowTest, CaptionByLanguage) {
+    for (const char* language : {"FRA", "ITA", "ESP", "GER"}) {
+        Open(language);
+        const CaptionTables& c = folder->state.captions;
+        const std::string head = "Tessaro : " + c.Main(81);
+        const std::string& m66 = c.Main(66);
+        const std::string& m222 = c.Main(222);
+        std::string expected = head + " " + m66 + " - Simulation " + m222 + " CO2";
+        if (std::string(language) == "FRA")
+            expected = head + " de " + m66 + " - Simulacion " + m222 + " CO2";
+        if (std::string(language) == "ESP")
+            expected = head + " del " + m66 + " - Simulacion " + m222 + " CO2";
+        if (std::string(language) == "ITA")
+            expected = head + " del " + m66 + " - Simulazione della " + m222 + " di CO2";
+        EXPECT_EQ(window->windowTitle().toStdString(), expected) << language;
+    }
+}
+
+TEST_F(ProjectFormWindowTest, TabGoesThroughTheInputsInOrder) {
+    Open();
+    Child<QWidget>("AnwendBereich")->setFocus();
+    std::vector<std::string> order;
+    for (int i = 0; i < 28; ++i) {
+        order.push_back(QApplication::focusWidget()->objectName().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const std::vector<std::string> start(order.begin(), order.begin() + 6);
+    EXPECT_EQ(start, (std::vector<std::string>{"AnwendBereich", "Tempbereich", "AnlGroesse", "Q0",
+                                               "AmbientT", "tambient"}));
+    for (const char* name : {"Spezco2emission", "Rechbutt", "Printbutt", "Abbrechen"})
+        EXPECT_NE(std::find(order.begin(), order.end(), name), order.end()) << name;
+}
+
+}  // namespace
+}  // namespace tessaro
