@@ -17,6 +17,7 @@ DesktopSession::DesktopSession(WorkingDir dir)
 void DesktopSession::OpenProjectForm(QWidget* parent) {
     messages_.SetParent(parent);
     ProjectFormHooks hooks;
+    hooks.showInfoLine = infoLine_;
     hooks.showReportViewer = [this](QWidget* form) { ShowReportViewer(form); };
     ProjectFormWindow form(state_, messages_, std::move(hooks), parent);
     messages_.SetParent(&form);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "engine/app_state.h"
 #include "ui/message_box.h"
@@ -16,8 +18,12 @@ class DesktopSession {
     explicit DesktopSession(WorkingDir dir);
 
     AppState& State() { return state_; }
-    MessageBox& Messages() { return messages_; }
+    ui::QtMessageBox& Messages() { return messages_; }
 
+    // Where the project form shows its focus hints: the main window's information line.
+    void SetInfoLine(std::function<void(const std::string&)> infoLine) {
+        infoLine_ = std::move(infoLine);
+    }
     // The project form, modal over parent.
     void OpenProjectForm(QWidget* parent);
     // The report view over the project form, with its print settings and printout.
@@ -29,6 +35,7 @@ class DesktopSession {
     AppState state_;
     ui::QtMessageBox messages_;
     ui::QtPrinter printer_;
+    std::function<void(const std::string&)> infoLine_;
 };
 
 }  // namespace tessaro

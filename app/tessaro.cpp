@@ -1,6 +1,7 @@
 // tessaro: the desktop program. It works in the folder it is started in when that holds
 // "kparam.dat", otherwise in the user's data folder, which the first start fills with a copy of
-// the installed data files.
+// the installed data files. It opens the main window, which offers the welcome dialog on its first
+// activation and from which the user reaches the project form, the report and the printout.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include "app/desktop_session.h"
 #include "shell/caption_tables.h"
 #include "shell/data_folder.h"
+#include "shell/main_window.h"
 #include "shell/start_up.h"
 
 namespace {
@@ -43,8 +45,21 @@ int main(int argc, char** argv) {
 
     tessaro::DesktopSession session{tessaro::WorkingDir(choice.folder)};
     tessaro::ui::QtBusyPointer busy;
+    // The start: settings, captions and info texts of the language, the hand-over file. A missing
+    // or short "kparam.dat" ends the program here, with a message that names it.
     if (auto failure = tessaro::StartUp(session.State(), &busy, true))
         return Fail(*failure);
-    session.OpenProjectForm(nullptr);
-    return 0;
+    tessaro::MainWindow window(
+        session.State(), session.Messages(), busy,
+        [&session](QWidget* parent) { session.OpenProjectForm(parent); },
+        [&session, &window] { return session.PrinterSetup(&window); });
+    session.Messages().SetParent(&window);
+    session.SetInfoLine(
+        [&window](const std::string& text) { window.ShowInfoLine(QString::fromStdString(text)); });
+    window.show();
+    // Asked for at once, so that the first activation comes even where no window manager hands
+    // the focus over.
+    window.activateWindow();
+    // The first activation offers the welcome dialog; the exit command or the frame ends the run.
+    return QApplication::exec();
 }

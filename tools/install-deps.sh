@@ -9,7 +9,8 @@ apt-get install -y --no-install-recommends \
     libgtest-dev libgmock-dev googletest \
     nlohmann-json3-dev libbenchmark-dev \
     fonts-dejavu-core fonts-liberation2 clang-format \
-    locales poppler-utils xvfb xauth
+    locales poppler-utils xvfb xauth \
+    dpkg-dev desktop-file-utils
 
 # A German locale (decimal comma), so that the tests run the program as a German user would.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
