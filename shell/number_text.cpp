@@ -58,13 +58,23 @@ size_t ScanNumber(std::string_view text, std::string& clean) {
     return i;
 }
 
+std::string GeneralText(double value, int digits) {
+    char buffer[64];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return std::string(buffer, result.ptr);
+}
+
+// The number with 15 significant digits. Within about 1e-15 of the largest double those round
+// past it ("1.79769313486232e+308"), and such a text would read back as out of range: there the
+// number is written with the 17 digits that read back exactly.
 std::string ShortestText(double value) {
     if (value == 0)
         value = 0;  // -0 is written as 0
-    char buffer[64];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
+    std::string text = GeneralText(value, 15);
+    if (std::isfinite(value) && !std::isfinite(StrtodPoint(text)))
+        text = GeneralText(value, 17);
+    return text;
 }
 
 }  // namespace

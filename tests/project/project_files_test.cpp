@@ -2,6 +2,8 @@
 // files.
 #include <sys/stat.h>
 
+#include <limits>
+
 #include "project/form_fixture.h"
 #include "project/project_files.h"
 #include "shell/code_page.h"
@@ -90,6 +92,24 @@ TEST_F(ProjectFilesTest, EnergyValuesAreShownAsSignPlaceTextsAndWrittenWithAPoin
     f.Enter(FieldId::EnergKost);
     EXPECT_EQ(temp.Read("energk.dat"), "12,0.8,0.25,0,-0.5\r\n");
     EXPECT_EQ(f.Record().energy.EnergKost, 0.25);
+}
+
+// The largest values written into the energy file read back, all five of them.
+TEST_F(ProjectFilesTest, ExtremeEnergyValuesSurviveTheFile) {
+    WriteTypicalProject();
+    WriteEnergy("1,1,1,1,1\r\n");
+    ProjectForm& f = Open();
+    f.Type(FieldId::betrstd, "1.7976931348623157e308");
+    f.Type(FieldId::EnergKost, "-1.7976931348623157e308");
+    f.Enter(FieldId::EnergKost);
+    EnergyNumbers energy{};
+    ReadEnergyNumbers(state, energy);
+    EXPECT_EQ(energy.betrstd, std::numeric_limits<double>::max());
+    EXPECT_EQ(energy.EnergKost, -std::numeric_limits<double>::max());
+    EXPECT_EQ(energy.Spezco2emission, 1);
+    ProjectForm& g = Open();
+    EXPECT_EQ(g.Record()[FieldId::betrstd], " 1.7976931348623157e+308");
+    EXPECT_EQ(g.Record()[FieldId::Spezco2emission], " 1");
 }
 
 TEST_F(ProjectFilesTest, AMissingOrMalformedEnergyFileGivesEmptyFields) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace tessaro {
 namespace {
 
@@ -108,6 +111,25 @@ TEST_P(NumberTextBySeparator, TextsWrittenByTheFormReadBackAsTheConversionsSay) 
     EXPECT_EQ(DecimalCommaConversion(text).value(), 12.5);
     EXPECT_EQ(PlainNumericPrefix(text).value(), sep == ',' ? 12 : 12.5);
     EXPECT_EQ(DecimalCommaConversion(SignPlaceNumberText(-0.5)).value(), -0.5);
+}
+
+// No text the program writes reads back as out of range: 15 digits everywhere, 17 only where 15
+// would round past the largest double.
+TEST_P(NumberTextBySeparator, TheLargestNumbersReadBackExactly) {
+    const char sep = GetParam();
+    const double max = std::numeric_limits<double>::max();
+    const double belowMax = std::nextafter(max, 0.0);
+    for (double value : {max, -max, belowMax, -belowMax}) {
+        EXPECT_EQ(DecimalCommaConversion(PlainNumberText(value, sep)), value);
+        EXPECT_EQ(DecimalCommaConversion(SignPlaceNumberText(value)), value);
+    }
+    EXPECT_EQ(PlainNumberText(max, '.'), "1.7976931348623157e+308");
+    EXPECT_EQ(SignPlaceNumberText(-max), "-1.7976931348623157e+308");
+    // Far enough below the largest double, 15 digits stay.
+    EXPECT_EQ(PlainNumberText(1.7976931348623e308, '.'), "1.7976931348623e+308");
+    EXPECT_EQ(PlainNumberText(1e308, '.'), "1e+308");
+    EXPECT_EQ(PlainNumberText(std::numeric_limits<double>::denorm_min(), '.'),
+              "4.94065645841247e-324");
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, NumberTextBySeparator, ::testing::Values('.', ','));
