@@ -195,6 +195,8 @@ PrintSettingsDialog::PrintSettingsDialog(ShellState& state, ui::Printer& printer
     setTabOrder(Abbutt_, drbutt_);
     setTabOrder(drbutt_, prevButt_);
     setTabOrder(prevButt_, Command3D1_);
+    // The dialog opens with its print button in focus, so Enter prints.
+    OKbutt_->setFocus();
 
     // What the dialog does when it is loaded: the ice cube, the printer's fonts in the printer's
     // order, the background.

@@ -133,6 +133,8 @@ void ReportViewerWindow::BuildControls() {
     setTabOrder(command3D1_, command3D3_);
     setTabOrder(command3D3_, printHead_);
     setTabOrder(printHead_, vScroll1_);
+    // The view opens with its print button in focus: Enter leads on to the print settings.
+    command3D2_->setFocus();
 }
 
 void ReportViewerWindow::Activate() {
