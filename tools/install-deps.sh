@@ -5,6 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends \
     g++ cmake make pkg-config \
+    clang libclang-rt-14-dev \
     qt6-base-dev libgl-dev \
     libgtest-dev libgmock-dev googletest \
     nlohmann-json3-dev libbenchmark-dev \
