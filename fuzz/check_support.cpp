@@ -102,8 +102,18 @@ bool Within15Digits(double read, double value) {
 }
 
 bool IsPlainFileName(std::string_view name) {
-    return !name.empty() && name.size() <= 64 && name != "." && name != ".." &&
-           name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
+    if (name.empty() || name.size() > 64 || name == "." ||
+        name.find("..") != std::string_view::npos)
+        return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        const unsigned char next =
+            i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
+        if (c < 0x20 || c == 0x7F || c == '/' || c == '\\' ||
+            (c == 0xC2 && next >= 0x80 && next <= 0x9F))
+            return false;
+    }
+    return true;
 }
 
 // The scratch folder.

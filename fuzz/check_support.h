@@ -27,8 +27,9 @@ bool IsValidUtf8(std::string_view text);
 // the 15th digit, plus the rounding of the read itself.
 bool Within15Digits(double read, double value);
 
-// A name that a file of the working folder can have: not empty, at most 64 bytes, no slash, no
-// NUL byte, not "." or "..".
+// A name that the program takes as the bare name of a file of its working folder: not empty, not
+// ".", at most 64 bytes, without a slash or backslash, "..", or a control character (C0, DEL or,
+// in UTF-8, C1).
 bool IsPlainFileName(std::string_view name);
 
 // The private folder of this process in which the checks let the program read and write its
