@@ -21,8 +21,11 @@ rm -rf "$run/seeds" "$run/logs"
 mkdir -p "$run/logs" "$run/corpus" "$run/artifacts"
 tools/fuzz-seeds.sh "$run/seeds" || exit 2
 
-# The harnesses' scratch folders go into a temporary folder of this run, removed at its end.
-TMPDIR=$(mktemp -d "${TMPDIR:-/tmp}/tessaro-fuzzers-XXXXXX") || exit 2
+# The harnesses' scratch folders go into a temporary folder of this run, removed at its end; in
+# memory where there is such a folder, as the checks write and sync files on every input.
+base=${TMPDIR:-/tmp}
+[ -d /dev/shm ] && [ -w /dev/shm ] && base=/dev/shm
+TMPDIR=$(mktemp -d "$base/tessaro-fuzzers-XXXXXX") || exit 2
 export TMPDIR
 trap 'chmod -R u+w "$TMPDIR" 2>/dev/null; rm -rf "$TMPDIR"' EXIT INT TERM
 
