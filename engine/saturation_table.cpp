@@ -17,13 +17,25 @@ struct TableText {
     ReadingRules rules;
 };
 
+// The whole lines of the first kSaturationTableReadLimit bytes of a table file.
+std::optional<std::string> ReadTableLines(const WorkingDir& dir, const std::string& name) {
+    std::optional<std::string> text = dir.ReadBytes(name, kSaturationTableReadLimit + 1);
+    if (text && text->size() > kSaturationTableReadLimit) {
+        const std::size_t lineEnd = text->find_last_of("\r\n", kSaturationTableReadLimit - 1);
+        text->resize(lineEnd == std::string::npos ? 0 : lineEnd + 1);
+    }
+    return text;
+}
+
 // Reads the file at path, relative to the working folder. The file name is matched in any letter
-// case; when the path prefix names a folder, inside that folder.
+// case; when the path prefix names a folder, inside that folder (a folder of its own, so that the
+// file name still cannot reach beyond it).
 std::optional<std::string> ReadTableFile(const WorkingDir& dir, const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     if (slash == std::string::npos)
-        return dir.ReadBytes(path);
-    return WorkingDir(dir.Path() / path.substr(0, slash + 1)).ReadBytes(path.substr(slash + 1));
+        return ReadTableLines(dir, path);
+    return ReadTableLines(WorkingDir(dir.Path() / path.substr(0, slash + 1)),
+                          path.substr(slash + 1));
 }
 
 std::optional<TableText> ReadTableText(const AppState& state, std::string_view refrigerant) {

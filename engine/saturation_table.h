@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,10 @@
 #include "engine/engine_state.h"
 
 namespace tessaro {
+
+// What a lookup reads of a saturation table: the whole lines of its first 1 MiB. The shipped tables
+// hold about 300 rows in under 20 KB; rows beyond the limit are not read.
+inline constexpr std::size_t kSaturationTableReadLimit = 1 << 20;
 
 // The table lookup of the engine. Reads the saturation table of state.engine.CurrentRefrigerant
 // (file: state.settings.refrigerantPathPrefix followed by the table's file name, relative to the

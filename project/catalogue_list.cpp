@@ -1,7 +1,6 @@
 #include "project/catalogue_list.h"
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,6 +17,15 @@ namespace tessaro {
 namespace {
 
 constexpr size_t kNameLength = 7;
+
+// What the catalogue step reads of the suite's files: the first 256 entries of the register
+// within its first 64 KiB (a register names a few dozen catalogues), record 51 of a data file and
+// the 18 title records of an index file.
+constexpr size_t kRegisterReadLimit = 1 << 16;
+constexpr size_t kRegisterEntryLimit = 256;
+constexpr size_t kDataFileReadLimit = kCatalogueTypeRecord * kCatalogueRecordLength;
+constexpr size_t kIndexFileReadLimit = kCatalogueSections * kCatalogueTitleLength;
+constexpr size_t kTypeRecordOffset = (kCatalogueTypeRecord - 1) * kCatalogueRecordLength;
 
 // Index record k (1-based) gives list position kListPosition[k - 1]: (b + 48) / 50 for the block
 // offsets b = 252, 202, 302, 352, 52, 502, 602, 702, 402, 152, 2, 452, 102, 552, 652, 752, 802,
@@ -60,36 +68,30 @@ std::string RecordOf(const std::string& bytes, int n, size_t length) {
     return record;
 }
 
-// Writes the type into the type field of record 51 and replaces the data file with the result.
-void StampType(const WorkingDir& dir, const std::string& dataFile, std::string bytes, int type) {
+// Writes the type into the type field of record 51 (its digits, then blanks to the field's length)
+// and replaces the data file with the result; the rest of the file is kept.
+void StampType(const WorkingDir& dir, const std::string& dataFile, std::string record, int type) {
     std::string field = std::to_string(type);
     field.resize(kCatalogueTypeFieldLength, ' ');
-    const size_t offset = (kCatalogueTypeRecord - 1) * kCatalogueRecordLength;
-    if (bytes.size() < offset + kCatalogueRecordLength) {
-        bytes.resize(offset + kCatalogueRecordLength, '\0');
-    }
-    bytes.replace(offset, field.size(), field);
-    dir.OpenForReplace(dataFile, bytes);
+    record.replace(0, field.size(), field);
+    dir.ReplaceRange(dataFile, kTypeRecordOffset, record);
 }
 
+// Whether the file is there and holds anything: its first byte is enough.
 bool HasContent(const WorkingDir& dir, const std::string& name) {
-    std::error_code ec;
-    const std::filesystem::path path = dir.Resolve(name);
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
-    const auto size = std::filesystem::file_size(path, ec);
-    return !ec && size > 0;
+    std::optional<std::string> first = dir.ReadBytes(name, 1);
+    return first && !first->empty();
 }
 
 // The catalogue to list: the first register entry of type 0, typing (and stamping) every entry on
 // the way. Nothing when the register is missing or holds no such entry.
 std::optional<std::string> ListedCatalogue(const WorkingDir& dir) {
-    std::optional<std::string> bytes = dir.ReadBytes(kCatalogueRegisterFile);
+    std::optional<std::string> bytes = dir.ReadBytes(kCatalogueRegisterFile, kRegisterReadLimit);
     if (!bytes)
         return std::nullopt;
     const std::string text = DecodeText(*bytes, CodePage::Windows1252);
     FieldReader reader(text);
-    while (!reader.AtEnd()) {
+    for (size_t entries = 0; entries < kRegisterEntryLimit && !reader.AtEnd(); ++entries) {
         std::vector<std::string> entry = reader.NextLine();
         if (entry.empty() || entry.front().empty())
             continue;
@@ -107,7 +109,7 @@ std::array<std::string, kCatalogueSections + 1> SectionTitles(const WorkingDir& 
     std::array<std::string, kCatalogueSections + 1> titles;
     const std::string indexFile = IndexFileName(name);
     dir.MakeWritable(indexFile);
-    std::optional<std::string> bytes = dir.ReadBytes(indexFile);
+    std::optional<std::string> bytes = dir.ReadBytes(indexFile, kIndexFileReadLimit);
     if (!bytes)
         return titles;
     for (int k = 1; k <= kCatalogueSections; ++k) {
@@ -143,13 +145,14 @@ int CatalogueType(const WorkingDir& dir, std::string_view name) {
     if (!dir.Exists(dataFile))
         return nameType;
     dir.MakeWritable(dataFile);
-    std::optional<std::string> bytes = dir.ReadBytes(dataFile);
+    std::optional<std::string> bytes = dir.ReadBytes(dataFile, kDataFileReadLimit);
     if (!bytes)
         return nameType;
-    const char digit = RecordOf(*bytes, kCatalogueTypeRecord, kCatalogueRecordLength).front();
+    std::string record = RecordOf(*bytes, kCatalogueTypeRecord, kCatalogueRecordLength);
+    const char digit = record.front();
     if (digit >= '1' && digit <= '9')
         return digit - '0';
-    StampType(dir, dataFile, std::move(*bytes), nameType);
+    StampType(dir, dataFile, std::move(record), nameType);
     return nameType;
 }
 

@@ -51,10 +51,12 @@ int ListPositionOfIndexRecord(int k);
 std::string CatalogueListFileName(std::string_view refrigerant);
 
 // Build catalogue list: leaves an existing, non-empty list file of the refrigerant alone.
-// Otherwise reads the register entry by entry, typing (and stamping) each catalogue until the
-// first of type 0, and writes the list of that catalogue's section titles (empty titles when its
-// index file is missing). A missing register, or one without an entry of type 0, gives no list
-// file. Returns whether a list file was written.
+// Otherwise reads the register entry by entry (its first 256 entries at most), typing (and
+// stamping) each catalogue until the first of type 0, and writes the list of that catalogue's
+// section titles (empty titles when its index file is missing). A missing register, or one without
+// an entry of type 0, gives no list file. A catalogue name that is no plain file name (a path
+// separator, "..", a control character) names no files: its catalogue counts as one whose files
+// are missing. Returns whether a list file was written.
 bool BuildCatalogueList(const WorkingDir& dir, std::string_view refrigerant);
 
 // The entry point of the project form on its first opening in a run: builds the list file of

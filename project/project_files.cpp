@@ -15,13 +15,20 @@ namespace {
 
 using Ops = OperatingConditions;
 
+// What a load reads of each file: the project file's 18 lines of one field each, the energy
+// file's five numbers. The byte limits lie far above any file the form writes: a project file
+// holds 18 texts of a text box each (a text box takes at most 32767 characters), an energy line
+// five numbers of at most 24 characters.
+constexpr ReadLimits kProjectFileLimits{1 << 20, 18};
+constexpr ReadLimits kEnergyFileLimits{1 << 16, 5};
+
 CodePage LanguagePage(const AppState& state) {
     return CodePageOfLanguage(state.settings.LanguageCode);
 }
 
 // The fields of the project file in order, or none when it cannot be read.
 std::vector<std::string> ReadProjectFields(const AppState& state) {
-    return ReadFileFields(state.dir, kProjectFile, LanguagePage(state))
+    return ReadFileFields(state.dir, kProjectFile, LanguagePage(state), kProjectFileLimits)
         .value_or(std::vector<std::string>());
 }
 
@@ -30,7 +37,7 @@ std::array<double*, 5> EnergySlots(EnergyNumbers& e) {
 }
 
 std::vector<std::string> ReadEnergyFields(const AppState& state) {
-    return ReadFileFields(state.dir, kEnergyFile, CodePage::Windows1252)
+    return ReadFileFields(state.dir, kEnergyFile, CodePage::Windows1252, kEnergyFileLimits)
         .value_or(std::vector<std::string>());
 }
 

@@ -1,5 +1,7 @@
 #include "results/report_reader.h"
 
+#include <limits>
+
 #include "results/report_file.h"
 #include "shell/code_page.h"
 #include "shell/working_dir.h"
@@ -22,9 +24,13 @@ size_t AfterLineEnd(std::string_view text, size_t pos) {
 }  // namespace
 
 std::vector<std::string> SplitReportRecords(std::string_view text) {
+    return SplitReportRecords(text, std::numeric_limits<std::size_t>::max());
+}
+
+std::vector<std::string> SplitReportRecords(std::string_view text, std::size_t maxRecords) {
     std::vector<std::string> records;
     size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < text.size() && records.size() < maxRecords) {
         if (text[pos] == '"') {
             size_t close = text.find('"', pos + 1);
             if (close == std::string_view::npos) {
@@ -46,10 +52,11 @@ std::vector<std::string> SplitReportRecords(std::string_view text) {
 }
 
 std::vector<std::string> ReadReportFile(const WorkingDir& dir, std::string_view languageCode) {
-    std::optional<std::string> bytes = dir.ReadBytes(kReportFileName);
+    std::optional<std::string> bytes = dir.ReadBytes(kReportFileName, kReportReadLimit);
     if (!bytes)
         return {};
-    return SplitReportRecords(DecodeText(*bytes, CodePageOfLanguage(languageCode)));
+    return SplitReportRecords(DecodeText(*bytes, CodePageOfLanguage(languageCode)),
+                              kReportRecordLimit);
 }
 
 }  // namespace tessaro

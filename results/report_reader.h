@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,17 @@ class WorkingDir;
 // its line break; empty lines hold no record. The reading always ends at the end of the text.
 std::vector<std::string> SplitReportRecords(std::string_view text);
 
+// The same, ending after the first maxRecords records.
+std::vector<std::string> SplitReportRecords(std::string_view text, std::size_t maxRecords);
+
+// What the report viewer and the printer read of the report file: the records of one report (83
+// at most) within its first 1 MiB (the records are a few hundred characters at most).
+inline constexpr std::size_t kReportReadLimit = 1 << 20;
+inline constexpr std::size_t kReportRecordLimit = 83;
+
 // The records of the report file "ergEN1.DAT" of the working folder, decoded from the code page of
-// the language given (UTF-8 inside). A missing or unreadable file gives no records.
+// the language given (UTF-8 inside), within the limits above. A missing or unreadable file gives
+// no records.
 std::vector<std::string> ReadReportFile(const WorkingDir& dir, std::string_view languageCode);
 
 }  // namespace tessaro

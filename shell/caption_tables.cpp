@@ -1,5 +1,6 @@
 #include "shell/caption_tables.h"
 
+#include <iterator>
 #include <vector>
 
 #include "shell/code_page.h"
@@ -23,7 +24,7 @@ template <typename SlotOf>
 void LoadTable(const WorkingDir& dir, const std::string& fileName, std::string_view languageCode,
                int count, SlotOf slotOf) {
     std::vector<std::string> fields;
-    if (!ReadLanguageFields(dir, fileName, languageCode, fields))
+    if (!ReadLanguageFields(dir, fileName, languageCode, static_cast<std::size_t>(count), fields))
         return;
     int n = 1;
     for (std::string& field : fields) {
@@ -107,6 +108,19 @@ bool ReadLanguageFields(const WorkingDir& dir, const std::string& fileName,
     if (!read)
         return false;
     fields.insert(fields.end(), read->begin(), read->end());
+    return true;
+}
+
+bool ReadLanguageFields(const WorkingDir& dir, const std::string& fileName,
+                        std::string_view languageCode, std::size_t fieldCount,
+                        std::vector<std::string>& fields) {
+    std::optional<std::vector<std::string>> read =
+        ReadFileFields(dir, fileName, CodePageOfLanguage(languageCode),
+                       ReadLimits{kLanguageFileReadLimit, fieldCount});
+    if (!read)
+        return false;
+    fields.insert(fields.end(), std::make_move_iterator(read->begin()),
+                  std::make_move_iterator(read->end()));
     return true;
 }
 

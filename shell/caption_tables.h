@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,5 +68,16 @@ void LoadInfoTexts(const WorkingDir& dir, std::string_view languageCode, Caption
 // cannot be read. Help files and language information files are read the same way.
 bool ReadLanguageFields(const WorkingDir& dir, const std::string& fileName,
                         std::string_view languageCode, std::vector<std::string>& fields);
+
+// What the loaders read of a language's files (captions, info texts, help texts, language
+// information): the first 1 MiB, far more than any of them holds (the shipped ones are under
+// 10 KB each), and of that only as many fields as the loader has entries for.
+inline constexpr std::size_t kLanguageFileReadLimit = 1 << 20;
+
+// The first fieldCount texts of a language's data file, read within kLanguageFileReadLimit, added
+// to fields; false when the file cannot be read.
+bool ReadLanguageFields(const WorkingDir& dir, const std::string& fileName,
+                        std::string_view languageCode, std::size_t fieldCount,
+                        std::vector<std::string>& fields);
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "shell/code_page.h"
 #include "shell/number_text.h"
@@ -77,17 +78,37 @@ std::vector<std::string> FieldReader::NextLine() {
     return fields;
 }
 
+namespace {
+
+std::vector<std::string> LeadingFields(std::string_view bytes, CodePage page, std::size_t count) {
+    const std::string text = DecodeText(bytes, page);
+    FieldReader reader(text);
+    std::vector<std::string> fields;
+    while (fields.size() < count) {
+        std::optional<Field> field = reader.Next();
+        if (!field)
+            break;
+        fields.push_back(std::move(field->text));
+    }
+    return fields;
+}
+
+}  // namespace
+
 std::optional<std::vector<std::string>> ReadFileFields(const WorkingDir& dir, std::string_view name,
                                                        CodePage page) {
     std::optional<std::string> bytes = dir.ReadBytes(name);
     if (!bytes)
         return std::nullopt;
-    std::string text = DecodeText(*bytes, page);
-    FieldReader reader(text);
-    std::vector<std::string> fields;
-    while (auto field = reader.Next())
-        fields.push_back(std::move(field->text));
-    return fields;
+    return LeadingFields(*bytes, page, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::vector<std::string>> ReadFileFields(const WorkingDir& dir, std::string_view name,
+                                                       CodePage page, ReadLimits limits) {
+    std::optional<std::string> bytes = dir.ReadBytes(name, limits.bytes);
+    if (!bytes)
+        return std::nullopt;
+    return LeadingFields(*bytes, page, limits.fields);
 }
 
 std::optional<double> FieldNumber(std::string_view text) {

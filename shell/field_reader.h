@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,10 +47,24 @@ class FieldReader {
     size_t pos_ = 0;
 };
 
+// How much of a data file its reader takes: the first `bytes` bytes of the file and, of the fields
+// in them, the first `fields`. Each reader names limits far above anything its format holds, so
+// that they never cut a file that this program or its siblings write, while a file of any size
+// costs no more than they allow.
+struct ReadLimits {
+    std::size_t bytes;
+    std::size_t fields;
+};
+
 // Every field of a data file of the working folder, decoded from its code page, or nothing when
 // the file cannot be read.
 std::optional<std::vector<std::string>> ReadFileFields(const WorkingDir& dir, std::string_view name,
                                                        CodePage page);
+
+// The leading fields of a data file within limits, decoded from its code page, or nothing when the
+// file cannot be read.
+std::optional<std::vector<std::string>> ReadFileFields(const WorkingDir& dir, std::string_view name,
+                                                       CodePage page, ReadLimits limits);
 
 // A field read as a number: any numeric text, blanks around it allowed, an empty text giving 0.
 // Anything else (letters, a second number) is no number.

@@ -1,5 +1,6 @@
 #include "shell/hand_over.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -10,8 +11,16 @@
 
 namespace tessaro {
 
+namespace {
+
+// What is read of the hand-over file: its first three fields, within its first 64 KiB (two
+// integers and a text that a sibling program writes).
+constexpr std::size_t kHandOverReadLimit = 1 << 16;
+
+}  // namespace
+
 void ReadAndResetHandOver(const WorkingDir& dir, Settings& settings) {
-    if (std::optional<std::string> bytes = dir.ReadBytes(kHandOverFile)) {
+    if (std::optional<std::string> bytes = dir.ReadBytes(kHandOverFile, kHandOverReadLimit)) {
         std::string text = DecodeText(*bytes, CodePage::Windows1252);
         FieldReader reader(text);
         int a = 0;

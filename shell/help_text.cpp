@@ -1,5 +1,7 @@
 #include "shell/help_text.h"
 
+#include <cstddef>
+
 #include "shell/caption_tables.h"
 #include "shell/text.h"
 
@@ -23,10 +25,18 @@ std::string HelpFileName(std::string_view languageCode, int helpContext) {
     return std::string(helpContext == 0 ? "Simhelp." : "Simhelp2.") + std::string(languageCode);
 }
 
+namespace {
+
+// The fields a help text is built from, at most: a help file holds about a hundred (paragraphs and
+// line breaks), and its first empty field ends the text anyway.
+constexpr std::size_t kHelpFieldLimit = 1 << 14;
+
+}  // namespace
+
 std::string LoadHelpText(const WorkingDir& dir, const std::string& fileName,
                          std::string_view languageCode) {
     std::vector<std::string> fields;
-    if (!ReadLanguageFields(dir, fileName, languageCode, fields))
+    if (!ReadLanguageFields(dir, fileName, languageCode, kHelpFieldLimit, fields))
         return {};
     return BuildHelpText(fields);
 }

@@ -8,7 +8,8 @@
 namespace tessaro {
 
 bool CheckLanguageAvailable(const ShellState& state, std::string_view code, MessageBox& messages) {
-    std::optional<std::string> bytes = state.dir.ReadBytes("Caption." + std::string(code));
+    // Whether the file holds anything: its first byte is enough.
+    std::optional<std::string> bytes = state.dir.ReadBytes("Caption." + std::string(code), 1);
     if (bytes && !bytes->empty())
         return true;
     std::string text = state.captions.Main(91) + " " + state.captions.CaptionList(61);

@@ -24,7 +24,7 @@ std::string ProgramTitle() {
 std::string AboutMessage(const WorkingDir& dir, std::string_view languageCode) {
     std::vector<std::string> fields;
     const std::string fileName = std::string(languageCode) + ".dat";
-    if (!ReadLanguageFields(dir, fileName, languageCode, fields) || fields.empty())
+    if (!ReadLanguageFields(dir, fileName, languageCode, kLastAboutField, fields) || fields.empty())
         return "Programm Simulation Energieverbrauch";
     std::string text(kApplicationTitle);
     for (size_t n = kFirstAboutField; n <= kLastAboutField && n <= fields.size(); ++n) {

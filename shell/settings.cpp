@@ -21,7 +21,7 @@ struct SettingsLines {
 };
 
 std::optional<SettingsLines> ReadSettingsLines(const WorkingDir& dir) {
-    std::optional<std::string> bytes = dir.ReadBytes(kSettingsFile);
+    std::optional<std::string> bytes = dir.ReadBytes(kSettingsFile, kSettingsReadLimit);
     if (!bytes)
         return std::nullopt;
     std::string text = DecodeText(*bytes, CodePage::Windows1252);

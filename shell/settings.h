@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,10 @@ struct Settings {
 };
 
 inline constexpr const char* kSettingsFile = "kparam.dat";
+// What the settings readers take of "kparam.dat": its first 64 KiB, far more than its two lines of
+// 22 short fields hold. The two lines are then found field by field, since a quoted field may run
+// across a line end.
+inline constexpr std::size_t kSettingsReadLimit = 1 << 16;
 
 // Reads fields 1..11 of line 1 of "kparam.dat" into the record (language, currency, font, user
 // name and V2..V4). Returns the sentence that explains why the start cannot go on when the file is

@@ -55,7 +55,8 @@ std::string_view StartPictureName(int helpContext) {
 std::set<std::string> UnavailableWelcomeLanguages(const WorkingDir& dir) {
     std::set<std::string> unavailable;
     for (const auto& [code, fileName] : kProbedCaptionFiles) {
-        std::optional<std::string> bytes = dir.ReadBytes(fileName);
+        // Whether the file holds anything: its first byte is enough.
+        std::optional<std::string> bytes = dir.ReadBytes(fileName, 1);
         if (!bytes || bytes->empty())
             unavailable.emplace(code);
     }
@@ -63,7 +64,7 @@ std::set<std::string> UnavailableWelcomeLanguages(const WorkingDir& dir) {
 }
 
 void ReloadCarriedValueV1(const WorkingDir& dir, Settings& settings) {
-    std::optional<std::string> bytes = dir.ReadBytes(kSettingsFile);
+    std::optional<std::string> bytes = dir.ReadBytes(kSettingsFile, kSettingsReadLimit);
     if (!bytes)
         return;
     const std::string text = DecodeText(*bytes, CodePage::Windows1252);

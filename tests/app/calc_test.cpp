@@ -11,6 +11,7 @@
 #include "results/report_reader.h"
 #include "shell/caption_tables.h"
 #include "shell/working_dir.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -235,6 +236,27 @@ TEST_F(CalcTest, AMissingSettingsFileIsNamed) {
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("kparam.dat"), std::string::npos);
     EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1);
+}
+
+// A named pipe in place of the project, energy, table or settings file is taken for a missing
+// file: the run goes on as without it instead of waiting for a writer, and leaves the pipe.
+TEST_F(CalcTest, ANamedPipeInPlaceOfADataFileIsAMissingFile) {
+    environment = "timeout 20 ";  // a run that waits ends with status 124
+    for (const char* name : {"TempPart.dat", "energk.dat", "R22.DAT", "kparam.dat"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path path = temp.Path() / name;
+        std::filesystem::copy_file(path, temp.Path() / "kept");
+        std::filesystem::remove(path);
+        const Outcome missing = Run({});
+        ASSERT_TRUE(test::MakeFifo(path));
+        const Outcome piped = Run({});
+        EXPECT_EQ(piped.status, missing.status) << piped.err;
+        EXPECT_EQ(piped.out, missing.out);
+        EXPECT_EQ(piped.err, missing.err);
+        EXPECT_TRUE(std::filesystem::is_fifo(path));
+        std::filesystem::remove(path);
+        std::filesystem::rename(temp.Path() / "kept", path);
+    }
 }
 
 }  // namespace

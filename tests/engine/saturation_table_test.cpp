@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/refrigerant_registry.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -181,6 +186,97 @@ TEST_P(SaturationTableTest, AMalformedLineFailsTheLookupAtThatLine) {
         EXPECT_EQ(Bracket().lower[0], 201.15);
         EXPECT_EQ(Bracket().upper, SaturationRow{});
         EXPECT_FALSE(ReadSaturationRows(state, "R12").has_value());
+    }
+}
+
+// A named pipe, a link to a device or a folder in place of a table, in the working folder or
+// behind the path prefix, fails the lookup as a missing table does, without waiting.
+TEST_P(SaturationTableTest, AnythingButARegularTableFileFailsTheLookupAsAMissingOne) {
+    namespace fs = std::filesystem;
+    Use("R22");
+    ASSERT_TRUE(LookupSaturation(state, 280.3, 0));
+    const SaturationBracket before = Bracket();
+    fs::create_directory(dir.Path() / "tables");
+    for (const char* prefix : {"", "tables/"}) {
+        state.settings.refrigerantPathPrefix = prefix;
+        const fs::path table = dir.Path() / (std::string(prefix) + "R22.DAT");
+        const std::vector<std::pair<std::string, std::function<void()>>> odd = {
+            {"a named pipe", [&] { ASSERT_TRUE(test::MakeFifo(table)); }},
+            {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", table); }},
+            {"a folder", [&] { fs::create_directory(table); }}};
+        for (const auto& [what, make] : odd) {
+            SCOPED_TRACE(std::string(prefix) + "R22.DAT is " + what);
+            fs::remove(table);
+            make();
+            ASSERT_EQ(test::EndsWithinBounds([&] { LookupSaturation(state, 250, 0); }), "");
+            EXPECT_FALSE(LookupSaturation(state, 250, 0));
+            EXPECT_FALSE(ReadSaturationRows(state, "R22").has_value());
+            EXPECT_EQ(Bracket().lower, before.lower);
+            EXPECT_EQ(Bracket().upper, before.upper);
+            fs::remove(table);
+        }
+    }
+}
+
+// A line of seven numbers for temperature t, padded with blanks to width bytes with its CR LF.
+std::string TableLine(double t, size_t width) {
+    char line[64];
+    const int n = std::snprintf(line, sizeof line, "%.2f,1,1,100,300,1000,1", t);
+    std::string text(line, static_cast<size_t>(n));
+    text.resize(width - 2, ' ');
+    return text + "\r\n";
+}
+
+// A table is read up to its limit in whole lines: a table that fills the limit exactly is read
+// whole, a row that begins within the limit and ends beyond it is not read, and is not taken for
+// a malformed line either.
+TEST(SaturationTableLimit, RowsUpToTheLimitAreReadAndTheRowCutByItIsLeftOut) {
+    test::TempDir dir;
+    AppState state{WorkingDir(dir.Path())};
+    state.engine.CurrentRefrigerant = "R22";
+    constexpr size_t kWidth = 64;
+    static_assert(kSaturationTableReadLimit % kWidth == 0);
+    constexpr size_t kRows = kSaturationTableReadLimit / kWidth;
+    std::string table;
+    for (size_t i = 0; i < kRows; ++i)
+        table += TableLine(100 + 0.01 * static_cast<double>(i), kWidth);
+    dir.Write("R22.DAT", table);
+    EXPECT_EQ(ReadSaturationRows(state, "R22").value().size(), kRows);
+    dir.Write("R22.DAT", table + TableLine(900, kWidth));
+    EXPECT_EQ(ReadSaturationRows(state, "R22").value().size(), kRows);
+    table.replace(table.size() - 2, 2, "  ");  // the last row now ends beyond the limit
+    dir.Write("R22.DAT", table + "\r\n");
+    EXPECT_EQ(ReadSaturationRows(state, "R22").value().size(), kRows - 1);
+    EXPECT_TRUE(LookupSaturation(state, 150, 0));
+}
+
+// A table of 50 MB whose first part is a real table costs what the limit allows and gives the
+// lookups of the real table.
+TEST(SaturationTableLimit, AnOversizedTableGivesTheLookupsOfItsFirstLegitimatePart) {
+    test::TempDir dir;
+    dir.CopyFromData({"R22.DAT"});
+    AppState real{WorkingDir(dir.Path())};
+    real.engine.CurrentRefrigerant = "R22";
+    std::filesystem::create_directory(dir.Path() / "big");
+    AppState big = real;
+    big.settings.refrigerantPathPrefix = "big/";
+    const std::string table = dir.Read("R22.DAT");
+    const std::string last = table.substr(table.rfind('\n', table.size() - 2) + 1);
+    test::WriteOversized(dir.Path() / "big" / "R22.DAT", table, last);
+    ASSERT_EQ(test::EndsWithinBounds([&] {
+                  for (int i = 0; i < 6; ++i)
+                      LookupSaturation(big, 250, 0);
+                  ReadSaturationRows(big, "R22");
+              }),
+              "");
+    for (const auto& [key, column] :
+         {std::pair{250.0, 0}, {213.15, 0}, {300.5, 0}, {2.5, 1}, {12.0, 2}, {0.5, 1}}) {
+        SCOPED_TRACE(key);
+        ASSERT_TRUE(LookupSaturation(real, key, column));
+        ASSERT_TRUE(LookupSaturation(big, key, column));
+        EXPECT_EQ(big.engine.bracket.lower, real.engine.bracket.lower);
+        EXPECT_EQ(big.engine.bracket.upper, real.engine.bracket.upper);
+        EXPECT_EQ(Interpolate(big.engine.bracket, 4), Interpolate(real.engine.bracket, 4));
     }
 }
 

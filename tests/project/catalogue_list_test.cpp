@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 #include "engine/app_state.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -187,6 +191,130 @@ TEST(BuildCatalogueList, GivesEmptyTitlesForAMissingIndexAndForRecordsBeyondItsE
               (std::vector<std::string>{
                   "\"CATALOGN.rdm\",\"Second\",266", "\"CATALOGN.rdm\",\"First\",332",
                   "\"CATALOGN.rdm\",\"Thi\",398", "\"CATALOGN.rdm\",\"\",464"}));
+}
+
+// The bytes and the permission bits of a file.
+std::pair<std::string, std::filesystem::perms> Contents(const TempDir& dir,
+                                                        const std::string& name) {
+    return {dir.Read(name), std::filesystem::status(dir.Path() / name).permissions()};
+}
+
+// Catalogue names come from the register: one that is no plain file name reaches nothing outside
+// the working folder, nor a file whose name it cuts short with a NUL; it counts as a catalogue
+// whose files are missing.
+TEST(BuildCatalogueList, ACatalogueNameThatIsNoPlainFileNameTouchesNoFile) {
+    using namespace std::string_literals;
+    for (const std::string& name : {"../vict"s, "a/b"s, "VIC\0TOR"s,
+                                    "VI\x01"
+                                    "CTOR"s,
+                                    "VIC\tTOR"s}) {
+        SCOPED_TRACE(name);
+        TempDir outer;
+        namespace fs = std::filesystem;
+        fs::create_directories(outer.Path() / "work" / "a");
+        // The files the name would reach: outside the folder, in a folder below it, the name cut
+        // at its NUL, the name with its control character as it stands.
+        const std::vector<std::string> reached = {"victN.rdm",
+                                                  "victI.rdm",
+                                                  "work/a/bN.rdm",
+                                                  "work/a/bI.rdm",
+                                                  "work/VIC",
+                                                  "work/VI\x01"
+                                                  "CTORN.rdm",
+                                                  "work/VIC\tTORN.rdm"};
+        for (const std::string& file : reached) {
+            outer.Write(file, DataFile(51, ""));
+            fs::permissions(outer.Path() / file, fs::perms::owner_read | fs::perms::group_read);
+        }
+        std::map<std::string, std::pair<std::string, fs::perms>> before;
+        for (const std::string& file : reached)
+            before[file] = Contents(outer, file);
+        outer.Write("work/katalg.lst", "\"" + name + "\",\"elsewhere\"\r\n");
+
+        const WorkingDir working(outer.Path() / "work");
+        EXPECT_EQ(CatalogueType(working, name), CatalogueTypeOfName(name));
+        EXPECT_TRUE(BuildCatalogueList(working, "R22"));
+        for (const std::string& file : reached)
+            EXPECT_EQ(Contents(outer, file), before[file]) << file;
+        const auto files = [](const fs::path& folder) {
+            return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+        };
+        EXPECT_EQ(files(outer.Path()), 3);           // work, victN.rdm, victI.rdm
+        EXPECT_EQ(files(outer.Path() / "work"), 6);  // a, VIC, two data files, register, list
+        const std::vector<std::string> lines = Lines(outer.Read("work/R22.LST"));
+        ASSERT_EQ(lines.size(), 18u);
+        EXPECT_TRUE(lines[0].ends_with(",\"\",2")) << "no titles from an index file";
+    }
+}
+
+// A named pipe, a link to a device or a folder in place of a catalogue file is a missing file.
+TEST(BuildCatalogueList, AnythingButARegularFileInPlaceOfACatalogueFileIsAMissingOne) {
+    namespace fs = std::filesystem;
+    for (const char* odd : {"katalg.lst", "CATALOGN.rdm", "CATALOGI.rdm", "R22.LST"}) {
+        for (int kind = 0; kind < 3; ++kind) {
+            SCOPED_TRACE(std::string(odd) + " kind " + std::to_string(kind));
+            TempDir dir;
+            dir.Write("katalg.lst", "\"CATALOG\",\"x\"\r\n");
+            dir.Write("CATALOGN.rdm", DataFile(51, ""));
+            dir.Write("CATALOGI.rdm", IndexFile({"First", "Second"}));
+            fs::remove(dir.Path() / odd);
+            if (kind == 0)
+                ASSERT_TRUE(test::MakeFifo(dir.Path() / odd));
+            else if (kind == 1)
+                fs::create_symlink("/dev/zero", dir.Path() / odd);
+            else
+                fs::create_directory(dir.Path() / odd);
+            const WorkingDir working(dir.Path());
+            ASSERT_EQ(test::EndsWithinBounds([&] { BuildCatalogueList(working, "R22"); }), "");
+            if (std::string(odd) != "R22.LST")
+                fs::remove(dir.Path() / "R22.LST");  // as the child left it
+            const bool listed = BuildCatalogueList(working, "R22");
+            EXPECT_EQ(listed, std::string(odd) != "katalg.lst" && std::string(odd) != "R22.LST");
+            EXPECT_EQ(fs::is_regular_file(fs::symlink_status(dir.Path() / odd)), false);
+            if (listed) {
+                const std::vector<std::string> lines = Lines(dir.Read("R22.LST"));
+                ASSERT_EQ(lines.size(), 18u);
+                EXPECT_EQ(lines[5], std::string(odd) == "CATALOGI.rdm"
+                                        ? "\"CATALOGN.rdm\",\"\",332"
+                                        : "\"CATALOGN.rdm\",\"First\",332");
+            }
+        }
+    }
+}
+
+// A register of 50 MB whose first part is a real register costs what its first entries cost and
+// lists as that part; a register without an entry of type 0 is looked at up to its limit.
+TEST(BuildCatalogueList, AnOversizedRegisterListsAsItsFirstLegitimatePart) {
+    TempDir dir;
+    const std::string real = "\"FANCOKD\",\"Verfl\xFCssiger\"\r\n\"R22CATALOG\",\"R22\"\r\n";
+    test::WriteOversized(dir.Path() / "katalg.lst", real, "\"VALVEEX\",\"Ventile\"\r\n");
+    dir.Write("FANCOKDN.rdm", DataFile(51, ""));
+    dir.Write("R22CATAI.rdm", IndexFile({"First"}));
+    const WorkingDir working(dir.Path());
+    ASSERT_EQ(test::EndsWithinBounds([&] { BuildCatalogueList(working, "R22"); }), "");
+    std::filesystem::remove(dir.Path() / "R22.LST");  // as the child left it
+    ASSERT_TRUE(BuildCatalogueList(working, "R22"));
+    EXPECT_EQ(Lines(dir.Read("R22.LST"))[5], "\"R22CATAN.rdm\",\"First\",332");
+    EXPECT_EQ(dir.Read("FANCOKDN.rdm").substr(kRecord51, 1), "4");
+
+    test::WriteOversized(dir.Path() / "katalg.lst", "", "\"VALVEEX\",\"Ventile\"\r\n");
+    dir.Write("R22.LST", "");
+    ASSERT_EQ(test::EndsWithinBounds([&] { BuildCatalogueList(working, "R22"); }), "");
+    EXPECT_FALSE(BuildCatalogueList(working, "R22"));
+}
+
+// Stamping a catalogue keeps every byte of a data file larger than what is read of it, also in a
+// trial run whose writes are held.
+TEST(CatalogueType, StampsALargeDataFileKeepingItsRestAndHoldsTheStampInATrialRun) {
+    TempDir dir;
+    const std::string before = DataFile(5000, "");
+    dir.Write("COOLAKDN.rdm", before);
+    const WorkingDir held = WorkingDir(dir.Path()).WithWritesHeld();
+    EXPECT_EQ(CatalogueType(held, "COOLAKD"), 4);
+    EXPECT_EQ(CatalogueType(held, "COOLAKD"), 4);
+    EXPECT_EQ(dir.Read("COOLAKDN.rdm"), before);
+    EXPECT_EQ(CatalogueType(WorkingDir(dir.Path()), "COOLAKD"), 4);
+    EXPECT_EQ(dir.Read("COOLAKDN.rdm"), DataFile(5000, Field("4")));
 }
 
 }  // namespace

@@ -2,19 +2,30 @@
 // files.
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <functional>
 #include <limits>
+#include <utility>
 
 #include "project/form_fixture.h"
 #include "project/project_files.h"
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
+#include "support/hostile_files.h"
 
 namespace tessaro {
 namespace {
 
 using test::FormFixture;
 
-class ProjectFilesTest : public FormFixture {};
+class ProjectFilesTest : public FormFixture {
+  protected:
+    // Opens the form as the first opening of a run, which runs the calculation.
+    ProjectForm& OpenFirst() {
+        state.calculationDone = false;
+        return Open();
+    }
+};
 
 TEST_F(ProjectFilesTest, SavedProjectReloadsAsItWas) {
     WriteProject({"R407C", "12,5", "-8", "30", "P3", "P8", "P10", "P8", "P14", "P15", "P24", "P27",
@@ -158,6 +169,71 @@ TEST_F(ProjectFilesTest, AnEnergyFileThatCannotBeWrittenIsReportedOnceByName) {
     f.Abbrechen();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].text.find("energk.dat"), std::string::npos);
+}
+
+// Every field and result label that an opened form shows.
+std::vector<std::string> Shown(const ProjectForm& f) {
+    std::vector<std::string> shown;
+    for (int n = 0; n < kFieldCount; ++n)
+        shown.push_back(f.Record()[static_cast<FieldId>(n)]);
+    const ResultLabels& l = f.Labels();
+    shown.insert(shown.end(), {l.tSLeit, l.LeistZ, l.BetrKo, l.kWstunden, l.co2consum});
+    return shown;
+}
+
+// Something other than a regular file in a file's place.
+const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>>
+    kOddFiles = {
+        {"a named pipe", [](const std::filesystem::path& p) { ASSERT_TRUE(test::MakeFifo(p)); }},
+        {"a link to /dev/zero",
+         [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); }},
+        {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }},
+};
+
+TEST_F(ProjectFilesTest, AnythingButARegularFileInPlaceOfTheProjectOrEnergyFileReadsAsMissing) {
+    for (const char* name : {"TempPart.dat", "energk.dat"}) {
+        const std::filesystem::path path = temp.Path() / name;
+        WriteTypicalProject();
+        std::filesystem::remove(path);
+        const std::vector<std::string> missing = Shown(OpenFirst());
+        for (const auto& [what, make] : kOddFiles) {
+            SCOPED_TRACE(std::string(name) + " is " + what);
+            make(path);
+            ASSERT_EQ(test::EndsWithinBounds([&] { OpenFirst(); }), "");
+            EXPECT_EQ(Shown(OpenFirst()), missing);
+            std::filesystem::remove(path);
+        }
+    }
+}
+
+TEST_F(ProjectFilesTest, ANamedPipeInPlaceOfAFileIsNeitherReplacedNorWaitedOn) {
+    WriteTypicalProject();
+    ProjectForm& f = Open();
+    for (const char* name : {"TempPart.dat", "energk.dat"})
+        ASSERT_TRUE(test::MakeFifo(temp.Path() / name));
+    ASSERT_EQ(test::EndsWithinBounds([&] { f.Abbrechen(); }), "");
+    f.Abbrechen();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("energk.dat"), std::string::npos);
+    for (const char* name : {"TempPart.dat", "energk.dat"})
+        EXPECT_TRUE(std::filesystem::is_fifo(temp.Path() / name)) << name;
+}
+
+// A file of 50 MB whose first part is a real project or energy file costs what that part costs
+// and reads as it.
+TEST_F(ProjectFilesTest, OversizedProjectAndEnergyFilesReadAsTheirFirstLegitimatePart) {
+    WriteTypicalProject();
+    const std::vector<std::string> typical = Shown(OpenFirst());
+    const std::string project = temp.Read("TempPart.dat");
+    const std::string energy = temp.Read("energk.dat");
+    test::WriteOversized(temp.Path() / "TempPart.dat", project, "\"Normal\"\r\n");
+    test::WriteOversized(temp.Path() / "energk.dat", energy, "99,1,1,1,1\r\n");
+    ASSERT_EQ(test::EndsWithinBounds([&] { OpenFirst(); }), "");
+    EXPECT_EQ(Shown(OpenFirst()), typical);
+    EnergyNumbers numbers{};
+    ReadEnergyNumbers(state, numbers);
+    EXPECT_EQ(numbers.betrstd, 12);
+    EXPECT_EQ(numbers.Spezco2emission, 0.5);
 }
 
 }  // namespace

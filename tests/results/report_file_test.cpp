@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "report_test_support.h"
 #include "results/report_reader.h"
 #include "shell/code_page.h"
+#include "support/hostile_files.h"
 
 namespace tessaro {
 namespace {
@@ -125,6 +128,31 @@ TEST_F(ReportFile, ReplacesAReadOnlyFileFramingEveryRecordInTheCodePageOfTheLang
     EXPECT_NE(bytes.find(EncodeText("\"" + record + "\"\r\n", CodePage::Windows1251)),
               std::string::npos);
     EXPECT_EQ(ReadReportFile(state.dir, "RUS")[5], record);
+}
+
+// A report file of 50 MB whose first part is a report costs what the report costs and reads as
+// the report's records, those that hold line breaks included.
+TEST_F(ReportFile, AnOversizedReportFileReadsAsTheReportItBeginsWith) {
+    ASSERT_FALSE(Write().has_value());
+    test::WriteOversized(dir.Path() / "ergEN1.DAT", dir.Read("ergEN1.DAT"),
+                         "\"        Bemerkung\r\n\"\r\n");
+    ASSERT_EQ(test::EndsWithinBounds([&] { ReadReportFile(state.dir, "GER"); }), "");
+    EXPECT_THAT(ReadReportFile(state.dir, "GER"), ElementsAreArray(ExpectedReport()));
+}
+
+// A named pipe in place of the report file is neither read nor replaced, nor waited on.
+TEST_F(ReportFile, ANamedPipeInPlaceOfTheReportFileIsNeitherReadNorReplaced) {
+    ASSERT_TRUE(test::MakeFifo(dir.Path() / "ergEN1.DAT"));
+    ASSERT_EQ(test::EndsWithinBounds([&] {
+                  Write();
+                  ReadReportFile(state.dir, "GER");
+              }),
+              "");
+    std::optional<std::string> error = Write();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("ergEN1.DAT"), std::string::npos);
+    EXPECT_TRUE(ReadReportFile(state.dir, "GER").empty());
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.Path() / "ergEN1.DAT"));
 }
 
 TEST(WriteReportFile, ReportsAFolderItCannotWriteInOneSentenceNamingTheFile) {

@@ -1,8 +1,12 @@
 // Caption tables: positions, shared slots, load order, missing files and the language switch.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/app_state.h"
 #include "shell/language_switch.h"
+#include "shell/welcome_choice.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -135,6 +139,65 @@ TEST_F(Captions, SwitchingLoadsEverythingAndStoresOnlySwedishAtOnce) {
     EXPECT_EQ(state.settings.LanguageCode, "SWE");
     EXPECT_NE(temp.Read("kparam.dat").find("\"SWE\""), std::string::npos);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Every entry of every table, in order.
+std::vector<std::string> AllEntries(const CaptionTables& tables) {
+    std::vector<std::string> entries;
+    for (int n = 1; n <= CaptionTables::kMainEntries; ++n)
+        entries.push_back(tables.Main(n));
+    for (int n = 1; n <= CaptionTables::kCompressorEntries; ++n)
+        entries.push_back(tables.Compressor(n));
+    for (int n = 1; n <= CaptionTables::kProgramEntries; ++n)
+        entries.push_back(tables.Program(n));
+    for (int n = 1; n <= CaptionTables::kInfoEntries; ++n)
+        entries.push_back(tables.Info(n));
+    return entries;
+}
+
+// A language code comes from the settings file: one that is no plain name reads no file, neither
+// outside the working folder nor one whose name it cuts short with a NUL.
+TEST_F(Captions, ALanguageCodeThatIsNoPlainNameFindsNoFile) {
+    WriteSet("GER", "outside ");
+    const std::filesystem::path work = temp.Path() / "work";
+    std::filesystem::create_directories(work / "Caption.sub");
+    temp.Write("work/Caption.GER", NumberedLines("inside M", 273));
+    AppState inside{WorkingDir(work)};
+    using namespace std::string_literals;
+    for (const std::string& code : {"sub/../../Caption.GER"s, "GER\0x"s, "../GER"s}) {
+        SCOPED_TRACE(code);
+        LoadAllCaptions(inside.dir, code, inside.captions);
+        LoadInfoTexts(inside.dir, code, inside.captions);
+        EXPECT_EQ(AllEntries(inside.captions), AllEntries(CaptionTables()));
+        EXPECT_FALSE(SwitchLanguage(inside, code, messages, nullptr));
+        EXPECT_EQ(inside.settings.LanguageCode, "");
+    }
+}
+
+// Caption files of 50 MB whose first part is a real set cost what that part costs and read as it.
+TEST_F(Captions, OversizedLanguageFilesReadAsTheirFirstLegitimatePart) {
+    WriteSet("GER", "");
+    LoadAllCaptions(state.dir, "GER", tables);
+    LoadInfoTexts(state.dir, "GER", tables);
+    const std::vector<std::string> real = AllEntries(tables);
+    for (const char* stem : {"Caption.", "VerbCapt.", "TessaroCap.", "infoTXT."}) {
+        const std::string name = std::string(stem) + "GER";
+        test::WriteOversized(temp.Path() / name, temp.Read(name), "\"Zusatz\"\r\n");
+    }
+    temp.Write("caption.fra", temp.Read("Caption.GER"));
+    AppState fresh{WorkingDir(temp.Path())};
+    ASSERT_EQ(test::EndsWithinBounds([&] {
+                  LoadAllCaptions(fresh.dir, "GER", fresh.captions);
+                  LoadInfoTexts(fresh.dir, "GER", fresh.captions);
+                  CheckLanguageAvailable(fresh, "GER", messages);
+                  UnavailableWelcomeLanguages(fresh.dir);
+              }),
+              "");
+    LoadAllCaptions(fresh.dir, "GER", fresh.captions);
+    LoadInfoTexts(fresh.dir, "GER", fresh.captions);
+    EXPECT_EQ(AllEntries(fresh.captions), real);
+    EXPECT_TRUE(CheckLanguageAvailable(fresh, "GER", messages));
+    EXPECT_EQ(UnavailableWelcomeLanguages(fresh.dir).count("FRA"), 0u);
 }
 
 }  // namespace

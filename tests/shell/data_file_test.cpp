@@ -1,12 +1,17 @@
 // The field syntax of the data files, the working folder's file access and the code pages.
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"
 #include "shell/working_dir.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -110,6 +115,182 @@ TEST(WorkingDir, AFailedReplaceLeavesTheOldFileWhole) {
     WorkingDir gone(temp.Path() / "no-such-folder");
     EXPECT_FALSE(gone.OpenForReplace("kparam.dat", "new"));
     EXPECT_EQ(dir.ReadBytes("kparam.dat").value(), "old");
+}
+
+// Something other than a regular file in a file's place: made by make in the folder under name.
+struct OddFile {
+    std::string what;
+    std::function<void(const std::filesystem::path& folder, const std::string& name)> make;
+};
+
+std::vector<OddFile> OddFiles() {
+    namespace fs = std::filesystem;
+    return {
+        {"a named pipe",
+         [](const fs::path& folder, const std::string& name) {
+             ASSERT_TRUE(test::MakeFifo(folder / name));
+         }},
+        {"a link to a named pipe",
+         [](const fs::path& folder, const std::string& name) {
+             ASSERT_TRUE(test::MakeFifo(folder / "pipe"));
+             fs::create_symlink(folder / "pipe", folder / name);
+         }},
+        {"a link to /dev/zero",
+         [](const fs::path& folder, const std::string& name) {
+             fs::create_symlink("/dev/zero", folder / name);
+         }},
+        {"a folder", [](const fs::path& folder,
+                        const std::string& name) { fs::create_directory(folder / name); }},
+        {"a socket",
+         [](const fs::path& folder, const std::string& name) {
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             const std::string path = (folder / name).string();
+             ASSERT_LT(path.size(), sizeof address.sun_path);
+             path.copy(address.sun_path, path.size());
+             ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+             ::close(fd);
+         }},
+    };
+}
+
+mode_t ModeOf(const std::filesystem::path& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode;
+}
+
+TEST(WorkingDir, OnlyRegularFilesAreReadAndAnythingElseIsNeverWaitedOn) {
+    for (const OddFile& odd : OddFiles()) {
+        SCOPED_TRACE(odd.what);
+        test::TempDir temp;
+        odd.make(temp.Path(), "energk.dat");
+        const WorkingDir dir(temp.Path());
+        const std::string ended = test::EndsWithinBounds([&] {
+            dir.ReadBytes("energk.dat");
+            dir.ReadBytes("ENERGK.DAT", 100);
+        });
+        ASSERT_EQ(ended, "");
+        EXPECT_FALSE(dir.Exists("energk.dat"));
+        EXPECT_FALSE(dir.ReadBytes("energk.dat").has_value());
+        EXPECT_FALSE(dir.ReadBytes("Energk.dat", 100).has_value());
+    }
+}
+
+TEST(WorkingDir, NothingButARegularFileIsMadeWritableOrReplaced) {
+    for (const OddFile& odd : OddFiles()) {
+        SCOPED_TRACE(odd.what);
+        test::TempDir temp;
+        odd.make(temp.Path(), "kparam.dat");
+        const std::filesystem::path path = temp.Path() / "kparam.dat";
+        ::chmod(path.c_str(), 0444);
+        const mode_t before = ModeOf(path);
+        const WorkingDir dir(temp.Path());
+        ASSERT_EQ(test::EndsWithinBounds([&] {
+                      dir.MakeWritable("kparam.dat");
+                      dir.OpenForReplace("kparam.dat", "new");
+                      dir.ReplaceRange("kparam.dat", 0, "new");
+                  }),
+                  "");
+        EXPECT_FALSE(dir.MakeWritable("kparam.dat"));
+        EXPECT_FALSE(dir.OpenForReplace("kparam.dat", "new"));
+        EXPECT_FALSE(dir.ReplaceRange("kparam.dat", 0, "new"));
+        EXPECT_FALSE(dir.WithWritesHeld().OpenForReplace("kparam.dat", "new"));
+        EXPECT_EQ(ModeOf(path), before);
+        EXPECT_FALSE(dir.ReadBytes("kparam.dat").has_value());
+    }
+}
+
+TEST(WorkingDir, ABoundedReadGivesTheFirstBytesOfARegularFileBehindALink) {
+    test::TempDir temp;
+    temp.Write("R22.DAT", "0123456789");
+    std::filesystem::create_symlink(temp.Path() / "R22.DAT", temp.Path() / "link.DAT");
+    const WorkingDir dir(temp.Path());
+    EXPECT_EQ(dir.ReadBytes("r22.dat", 4).value(), "0123");
+    EXPECT_EQ(dir.ReadBytes("R22.DAT", 0).value(), "");
+    EXPECT_EQ(dir.ReadBytes("LINK.dat", 100).value(), "0123456789");
+    EXPECT_TRUE(dir.Exists("link.DAT"));
+}
+
+TEST(WorkingDir, OnlyPlainNamesAreFileNames) {
+    for (std::string_view name : {"Caption.GER", "R22.LST", "ergEN1.DAT", "KÜHLKAT", "a b.c", ".x"})
+        EXPECT_TRUE(WorkingDir::IsPlainFileName(name)) << name;
+    using namespace std::string_literals;
+    for (const std::string& name :
+         {""s, "."s, ".."s, "../vict"s, "a/b"s, "/etc/passwd"s, "a\\b"s, "Caption...."s, "x..y"s,
+          "ab\0cd"s, "tab\there"s, "line\r\n"s, "del\x7F"s, "c1\u0085"s}) {
+        EXPECT_FALSE(WorkingDir::IsPlainFileName(name)) << name;
+    }
+}
+
+TEST(WorkingDir, ANameThatIsNoPlainFileNameStandsForAMissingFileAndReachesNothingOutside) {
+    test::TempDir outer;
+    std::filesystem::create_directory(outer.Path() / "work");
+    std::filesystem::create_directory(outer.Path() / "work" / "sub");
+    outer.Write("outside.dat", "outside");
+    outer.Write("work/sub/inside.dat", "inside");
+    outer.Write("work/ab", "ab");
+    const std::filesystem::path outside = outer.Path() / "outside.dat";
+    ::chmod(outside.c_str(), 0444);
+    const WorkingDir dir(outer.Path() / "work");
+    using namespace std::string_literals;
+    for (const std::string& name : {"../outside.dat"s, "sub/inside.dat"s, "ab\0cd"s,
+                                    (outer.Path() / "outside.dat").string()}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(dir.Resolve(name), std::filesystem::path());
+        EXPECT_FALSE(dir.Exists(name));
+        EXPECT_FALSE(dir.ReadBytes(name).has_value());
+        EXPECT_FALSE(dir.ReadBytes(name, 10).has_value());
+        EXPECT_FALSE(dir.MakeWritable(name));
+        EXPECT_FALSE(dir.OpenForReplace(name, "new"));
+        EXPECT_FALSE(dir.ReplaceRange(name, 0, "new"));
+        EXPECT_FALSE(dir.WithWritesHeld().OpenForReplace(name, "new"));
+    }
+    EXPECT_EQ(outer.Read("outside.dat"), "outside");
+    EXPECT_EQ(ModeOf(outside) & 0777, 0444u);
+    EXPECT_EQ(outer.Read("work/sub/inside.dat"), "inside");
+    EXPECT_EQ(outer.Read("work/ab"), "ab");
+}
+
+TEST(WorkingDir, ReplaceRangeKeepsTheRestOfTheFileAndFillsAShortOneWithZeros) {
+    test::TempDir temp;
+    const WorkingDir dir(temp.Path());
+    EXPECT_FALSE(dir.ReplaceRange("missing.rdm", 0, "x"));
+    EXPECT_FALSE(temp.Exists("missing.rdm"));
+
+    std::string big(3 << 20, 'a');  // larger than a piece of the copy
+    big.back() = 'z';
+    temp.Write("BIGN.rdm", big);
+    const std::filesystem::path path = temp.Path() / "BIGN.rdm";
+    ::chmod(path.c_str(), 0444);
+    ASSERT_TRUE(dir.ReplaceRange("bign.RDM", 100000, "stamp"));
+    EXPECT_EQ(temp.Read("BIGN.rdm"), std::string(big).replace(100000, 5, "stamp"));
+    EXPECT_TRUE(ModeOf(path) & S_IWUSR);
+
+    temp.Write("short.rdm", "ab");
+    ASSERT_TRUE(dir.ReplaceRange("short.rdm", 5, "cd"));
+    EXPECT_EQ(temp.Read("short.rdm"), std::string("ab\0\0\0cd", 7));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()),
+                            std::filesystem::directory_iterator()),
+              2);  // no temporary file left
+}
+
+TEST(WorkingDir, HeldWritesAreSeenByReadsAndNeverReachTheDisk) {
+    test::TempDir temp;
+    temp.Write("CATALOGN.rdm", "0123456789");
+    const WorkingDir held = WorkingDir(temp.Path()).WithWritesHeld();
+    ASSERT_TRUE(held.ReplaceRange("CATALOGN.rdm", 2, "ab"));
+    ASSERT_TRUE(held.ReplaceRange("catalogN.rdm", 12, "xy"));
+    EXPECT_EQ(held.ReadBytes("CATALOGN.rdm").value(), std::string("01ab456789\0\0xy", 14));
+    EXPECT_EQ(held.ReadBytes("CATALOGN.rdm", 5).value(), "01ab4");
+    EXPECT_EQ(held.ReadBytes("CATALOGN.rdm", 12).value(), std::string("01ab456789\0\0", 12));
+    ASSERT_TRUE(held.OpenForReplace("new.dat", "new"));
+    ASSERT_TRUE(held.ReplaceRange("new.dat", 1, "E"));
+    EXPECT_EQ(held.ReadBytes("NEW.dat").value(), "nEw");
+    EXPECT_TRUE(held.Exists("new.dat"));
+    EXPECT_EQ(temp.Read("CATALOGN.rdm"), "0123456789");
+    EXPECT_FALSE(temp.Exists("new.dat"));
 }
 
 TEST(CodePage, EachLanguageHasItsCodePage) {

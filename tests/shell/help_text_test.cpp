@@ -11,6 +11,7 @@
 #include "shell/caption_tables.h"
 #include "shell/text.h"
 #include "shell/working_dir.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -106,6 +107,27 @@ TEST(HelpText, EveryLanguageShowsBothHelpFilesWhole) {
             }
         }
     }
+}
+
+// A help file of 50 MB whose first part is a real help file ended by an empty field costs what
+// that part costs and reads as it; without the empty field the text ends within the read limit.
+TEST(HelpText, AnOversizedHelpFileReadsAsItsFirstLegitimatePart) {
+    test::TempDir temp;
+    const WorkingDir dir(temp.Path());
+    const std::string real = *WorkingDir(test::DataDir()).ReadBytes("Simhelp.GER");
+    test::WriteOversized(temp.Path() / "Simhelp.GER", real + "\r\n", "Zusatz\r\n");
+    test::WriteOversized(temp.Path() / "Simhelp2.GER", real, "Zusatz\r\n");
+    ASSERT_EQ(test::EndsWithinBounds([&] {
+                  LoadHelpText(dir, "Simhelp.GER", "GER");
+                  LoadHelpText(dir, "Simhelp2.GER", "GER");
+              }),
+              "");
+    EXPECT_EQ(LoadHelpText(dir, "Simhelp.GER", "GER"),
+              LoadHelpText(WorkingDir(test::DataDir()), "Simhelp.GER", "GER"));
+    const std::string endless = LoadHelpText(dir, "Simhelp2.GER", "GER");
+    EXPECT_TRUE(
+        endless.starts_with(LoadHelpText(WorkingDir(test::DataDir()), "Simhelp.GER", "GER")));
+    EXPECT_LE(endless.size(), 2 * kLanguageFileReadLimit);
 }
 
 }  // namespace

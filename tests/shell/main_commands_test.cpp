@@ -6,6 +6,7 @@
 
 #include "shell/shell_state.h"
 #include "shell/start_page_layout.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -23,6 +24,16 @@ TEST(MainCommands, AboutMessageTakesFieldsTwoToSixOfTheLanguageInformation) {
     EXPECT_EQ(AboutMessage(dir, "GRE"), "Tessaro\r\nΓλώσσα");
     temp.Write("ITA.dat", "");
     EXPECT_EQ(AboutMessage(dir, "ITA"), "Programm Simulation Energieverbrauch");
+}
+
+// A language information file of 50 MB costs what its first six fields cost and reads as them.
+TEST(MainCommands, AnOversizedLanguageInformationFileGivesTheSameAboutMessage) {
+    test::TempDir temp;
+    const WorkingDir dir(temp.Path());
+    const std::string real = *WorkingDir(test::DataDir()).ReadBytes("GER.dat");
+    test::WriteOversized(temp.Path() / "GER.dat", real, "Zusatz\r\n");
+    ASSERT_EQ(test::EndsWithinBounds([&] { AboutMessage(dir, "GER"); }), "");
+    EXPECT_EQ(AboutMessage(dir, "GER"), AboutMessage(WorkingDir(test::DataDir()), "GER"));
 }
 
 // The welcome is offered once per run and never in a run that a sibling program started; after

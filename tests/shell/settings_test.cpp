@@ -1,12 +1,14 @@
 // The settings file, the hand-over file and the start of a run.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "engine/app_state.h"
 #include "shell/field_reader.h"
 #include "shell/hand_over.h"
 #include "shell/start_up.h"
+#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -234,6 +236,58 @@ TEST_F(StartOfRun, TheHandOverFileIsReadOnceAndResetToTwoZeros) {
     temp.Write("VARNHOLTData.dat", "garbage,\"x\"");
     ReadAndResetHandOver(state.dir, fresh);
     EXPECT_EQ(fresh.HandOverActive, 0);
+}
+
+TEST_F(StartOfRun, ANamedPipeInPlaceOfTheSettingsOrHandOverFileCountsAsMissing) {
+    ASSERT_TRUE(test::MakeFifo(temp.Path() / "kparam.dat"));
+    ASSERT_EQ(test::EndsWithinBounds([&] { StartUp(state, nullptr, true); }), "");
+    auto error = StartUp(state, nullptr, true);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("kparam.dat\" is missing"), std::string::npos);
+    Settings full;
+    LoadSettingsFull(state.dir, full);
+    Settings presets;
+    LoadSettingsFull(WorkingDir(temp.Path() / "none"), presets);
+    presets.suite.V12 = full.suite.V12;  // the working folder
+    EXPECT_EQ(Values(full), Values(presets));
+
+    std::filesystem::remove(temp.Path() / "kparam.dat");
+    temp.Write("kparam.dat", ShortFile("GER"));
+    ASSERT_TRUE(test::MakeFifo(temp.Path() / "VARNHOLTData.dat"));
+    ASSERT_EQ(test::EndsWithinBounds([&] { StartUp(state, nullptr, true); }), "");
+    ASSERT_FALSE(StartUp(state, nullptr, true).has_value());
+    EXPECT_EQ(state.settings.HandOverActive, 0);
+    EXPECT_TRUE(std::filesystem::is_fifo(temp.Path() / "VARNHOLTData.dat"));
+}
+
+// A settings or hand-over file of 50 MB whose first part is a real one costs what that part costs
+// and reads as it, also when a quoted field runs across a line end.
+TEST_F(SettingsFile, OversizedSettingsAndHandOverFilesReadAsTheirFirstLegitimatePart) {
+    std::string file = kFullFile;
+    file.replace(file.find("Co\""), 2, "Co\r\nGmbH");
+    const std::string filler = "\"\",\"\",\"\",\"ENG\",\"USD\",\"Courier\",\"x\",1,2,3,4,5,6,7\r\n";
+    test::WriteOversized(temp.Path() / "kparam.dat", file, filler);
+    ASSERT_EQ(test::EndsWithinBounds([&] {
+                  LoadSettingsShort(dir, settings);
+                  LoadSettingsFull(dir, settings);
+              }),
+              "");
+    std::string expected = kFullRead;
+    expected.replace(expected.find("Co|"), 2, "Co\r\nGmbH");
+    LoadSettingsFull(dir, settings);
+    EXPECT_EQ(Values(settings), expected);
+    Settings start;
+    EXPECT_FALSE(LoadSettingsShort(dir, start).has_value());
+    EXPECT_EQ(start.UserName, "Kälte, Klima & Co\r\nGmbH");
+
+    test::WriteOversized(temp.Path() / "VARNHOLTData.dat", "1\r\n1\r\n\"from the sibling\"\r\n",
+                         "\"more\"\r\n");
+    ASSERT_EQ(test::EndsWithinBounds([&] { ReadAndResetHandOver(dir, settings); }), "");
+    test::WriteOversized(temp.Path() / "VARNHOLTData.dat", "1\r\n1\r\n\"from the sibling\"\r\n",
+                         "\"more\"\r\n");
+    ReadAndResetHandOver(dir, settings);
+    EXPECT_EQ(settings.HandOverActive, 1);
+    EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
 }
 
 }  // namespace
