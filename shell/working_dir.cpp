@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <functional>
 #include <limits>
 #include <system_error>
@@ -122,8 +123,29 @@ bool RefuseNonRegular(const fs::path& target) {
     return true;
 }
 
+// Removes the temporary files that a write killed half-way left beside target. Only those older
+// than a minute go, so that a write under way in another run of the program is not disturbed.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string prefix = target.filename().string() + ".tmp-";
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code ec;
+    for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        std::error_code error;
+        if (it->is_symlink(error) || !it->is_regular_file(error))
+            continue;
+        const auto written = fs::last_write_time(it->path(), error);
+        if (!error && now - written > std::chrono::minutes(1))
+            fs::remove(it->path(), error);
+    }
+}
+
 // Writes a temporary file beside target with fill, gives it mode and renames it over target.
 bool ReplaceWith(const fs::path& target, mode_t mode, const std::function<bool(int fd)>& fill) {
+    RemoveStaleTemporaries(target);
     std::string temp = target.string() + ".tmp-XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)

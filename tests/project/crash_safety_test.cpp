@@ -111,6 +111,21 @@ TEST_P(CrashSafety, AKilledWriteLeavesTheOldOrTheNewFileWhole) {
         ASSERT_TRUE(now == versions[0] || now == versions[1])
             << "round " << round << ": a mix of " << now.size() << " bytes";
     }
+    // The killed writes left their temporary files; once they are old, the next write of the
+    // file clears them away, and nothing half-written stays in the folder.
+    const std::string prefix = std::string(GetParam().name) + ".tmp-";
+    const auto temporaries = [&] {
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(temp.Path()))
+            if (entry.path().filename().string().rfind(prefix, 0) == 0)
+                found.push_back(entry.path());
+        return found;
+    };
+    for (const std::filesystem::path& left : temporaries())
+        std::filesystem::last_write_time(
+            left, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    GetParam().write(state, 1);
+    EXPECT_TRUE(temporaries().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(FilesTheProgramWrites, CrashSafety, ::testing::ValuesIn(kFiles),
