@@ -1,6 +1,7 @@
 // Speed of a whole calculation run of the example project beside the cycle evaluation it holds.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
 #include "engine/app_state.h"
 #include "engine/cycle_evaluation.h"
 #include "project/form/project_form.h"
@@ -9,14 +10,6 @@
 
 namespace tessaro {
 namespace {
-
-class SilentMessages : public MessageBox {
-  public:
-    MessageAnswer Show(const std::string&, const std::string&, MessageIcon,
-                       MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
 
 // The example project of the data folder (R22), opened as the program opens it. Nothing is written:
 // the data folder holds no catalogue register, and a run only reads.
@@ -27,7 +20,7 @@ struct ExampleProject {
             form.Load();
     }
     AppState state;
-    SilentMessages messages;
+    bench::SilentMessages messages;
     FormHost host;
     ProjectForm form;
     bool ok = false;

@@ -6,8 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
-#include <filesystem>
-
+#include "bench_support.h"
 #include "engine/app_state.h"
 #include "project/form/project_form_window.h"
 #include "shell/start_up.h"
@@ -15,32 +14,14 @@
 namespace tessaro {
 namespace {
 
-namespace fs = std::filesystem;
-
-class SilentMessages : public MessageBox {
-  public:
-    MessageAnswer Show(const std::string&, const std::string&, MessageIcon,
-                       MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 // A copy of the data folder, started as the program starts.
 struct Folder {
-    Folder() : path(fs::temp_directory_path() / "tessaro-form-bench"), state(WorkingDir(Copy())) {
+    Folder() : copy("tessaro-form-bench"), state(WorkingDir(copy.Path())) {
         ok = !StartUp(state, nullptr, false).has_value();
     }
-    ~Folder() { fs::remove_all(path); }
-    fs::path Copy() const {
-        fs::remove_all(path);
-        fs::create_directories(path);
-        for (const fs::directory_entry& entry : fs::directory_iterator(TESSARO_DATA_DIR))
-            fs::copy_file(entry.path(), path / entry.path().filename());
-        return path;
-    }
-    fs::path path;
+    bench::DataCopy copy;
     AppState state;
-    SilentMessages messages;
+    bench::SilentMessages messages;
     bool ok = false;
 };
 
@@ -80,13 +61,3 @@ BENCHMARK(BM_OpenForm)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaro
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "bench_support.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/shell_state.h"
@@ -17,13 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SilentMessages : public MessageBox {
-  public:
-    MessageAnswer Show(const std::string&, const std::string&, MessageIcon,
-                       MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
 class NoPointer : public BusyPointer {
   public:
     void SetBusy(bool) override {}
@@ -31,14 +25,10 @@ class NoPointer : public BusyPointer {
 
 // A copy of the data folder; the hand-over file says whether a sibling program started the run.
 struct Folder {
-    explicit Folder(bool handedOver) : path(fs::temp_directory_path() / "tessaro-start-bench") {
-        fs::remove_all(path);
-        fs::create_directories(path);
-        for (const fs::directory_entry& entry : fs::directory_iterator(TESSARO_DATA_DIR))
-            fs::copy_file(entry.path(), path / entry.path().filename());
+    explicit Folder(bool handedOver) : copy("tessaro-start-bench"), path(copy.Path()) {
         handOver = handedOver ? "1\r\n1\r\n\"sibling\"\r\n" : "0\r\n0\r\n";
     }
-    ~Folder() { fs::remove_all(path); }
+    bench::DataCopy copy;
     void WriteHandOver() const {
         FILE* file = std::fopen((path / "VARNHOLTData.dat").c_str(), "wb");
         std::fputs(handOver.c_str(), file);
@@ -52,7 +42,7 @@ struct Folder {
 void StartOnce(const Folder& folder, benchmark::State& run) {
     folder.WriteHandOver();
     ShellState state{WorkingDir(folder.path)};
-    SilentMessages messages;
+    bench::SilentMessages messages;
     NoPointer busy;
     if (StartUp(state, &busy, true)) {
         run.SkipWithError("start-up failed");
@@ -89,7 +79,7 @@ void BM_LanguageSwitch(benchmark::State& run) {
     Folder folder(true);
     folder.WriteHandOver();
     ShellState state{WorkingDir(folder.path)};
-    SilentMessages messages;
+    bench::SilentMessages messages;
     NoPointer busy;
     StartUp(state, &busy, true);
     MainWindow window(
@@ -107,13 +97,3 @@ BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaro
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
