@@ -38,6 +38,10 @@ ProjectForm::ProjectForm(AppState& state, MessageBox& messages, FormHost& host)
       host_(host),
       rules_(record_, operating_, state.captions, state.decimalSeparator) {}
 
+ShellState& ProjectForm::Shell() {
+    return state_;
+}
+
 void ProjectForm::Load() {
     host_.SetBusy(true);
     LoadProject(state_, record_, lists_, rules_);

@@ -15,6 +15,7 @@
 namespace tessaro {
 
 struct AppState;
+struct ShellState;
 class MessageBox;
 
 // The texts of the five result labels, empty until a run writes them.
@@ -63,6 +64,9 @@ class ProjectForm {
     std::string Caption() const;
     // The text a control shows: a field, a result label, or empty for any other name.
     std::string ControlText(std::string_view control) const;
+
+    // The shell's records the form works with: working folder, settings and captions.
+    ShellState& Shell();
 
     const ProjectParameters& Record() const { return record_; }
     const OptionLists& Lists() const { return lists_; }

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QScreen>
 
-#include "engine/app_state.h"
 #include "shell/caption_tables.h"
 #include "shell/help_box_dialog.h"
+#include "shell/shell_state.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -122,7 +122,10 @@ const QColor kColdLine(40, 96, 176);
 
 ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, ProjectFormHooks hooks,
                                      QWidget* parent)
-    : QDialog(parent), state_(state), hooks_(std::move(hooks)), form_(state, messages, *this) {
+    : QDialog(parent),
+      hooks_(std::move(hooks)),
+      form_(state, messages, *this),
+      shell_(form_.Shell()) {
     setObjectName("Projektdaten");
     setModal(true);
     BuildPanels();
@@ -327,9 +330,9 @@ void ProjectFormWindow::BuildButtons() {
 
 // Every caption and picture of the form from the caption tables of the current language.
 void ProjectFormWindow::ApplyCaptions() {
-    const CaptionTables& c = state_.captions;
+    const CaptionTables& c = shell_.captions;
     const std::string colon(kColonSuffix);
-    const std::string& currency = state_.settings.CurrencyCode;
+    const std::string& currency = shell_.settings.CurrencyCode;
     for (const FieldCaption& caption : kFieldCaptions) {
         std::string text = caption.text;
         if (caption.table == 'M')
@@ -388,7 +391,7 @@ void ProjectFormWindow::ApplyCaptions() {
         {abbrechen_, {"O.K.", "OKcap.bmp"}}};
     for (const auto& [button, look] : kButtons) {
         button->SetCaption(Text(look.first));
-        button->SetPicture(ui::LoadPicture(state_.dir, look.second));
+        button->SetPicture(ui::LoadPicture(shell_.dir, look.second));
     }
 }
 
@@ -585,10 +588,10 @@ void ProjectFormWindow::changeEvent(QEvent* event) {
 
 // On activation, when backgrounds are on: the pictures are read again and fill their panels.
 void ProjectFormWindow::ShowBackgrounds() {
-    if (state_.settings.ShowBackgrounds != 1)
+    if (shell_.settings.ShowBackgrounds != 1)
         return;
     for (const auto& [panel, picture] : kBackgrounds)
-        backgrounds_[panel] = ui::LoadPicture(state_.dir, picture);
+        backgrounds_[panel] = ui::LoadPicture(shell_.dir, picture);
     FitBackgrounds();
 }
 
@@ -607,7 +610,7 @@ void ProjectFormWindow::ShowHelpBox() {
         hooks_.showHelpBox(this);
         return;
     }
-    HelpBoxDialog help(state_, this);
+    HelpBoxDialog help(shell_, this);
     help.exec();
 }
 

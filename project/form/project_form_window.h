@@ -81,10 +81,10 @@ class ProjectFormWindow : public QDialog, private FormHost {
     QLabel* AddLabel(const QString& name, QWidget* parent);
     QFrame* Panel(FormPanel panel) const { return panels_[static_cast<size_t>(panel)]; }
 
-    AppState& state_;
     ui::QtBusyPointer busy_;
     ProjectFormHooks hooks_;
     ProjectForm form_;
+    ShellState& shell_;
     FormLayout layout_;
 
     std::array<QFrame*, kFormPanelCount> panels_{};
