@@ -44,16 +44,6 @@ constexpr int kHideButtonHeight = 450;
 // The sample is drawn at about the size of body text on paper.
 constexpr double kSamplePoints = 12;
 
-// Where a control goes: left, top, width and height in twips.
-void Place(QWidget& control, int left, int top, int width, int height) {
-    control.setGeometry(ui::ToPixels(left), ui::ToPixels(top), ui::ToPixels(width),
-                        ui::ToPixels(height));
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A size in twips as a whole number.
 QString WholeTwips(double twips) {
     return QString::number(static_cast<long long>(std::floor(twips)));
@@ -137,7 +127,7 @@ PrintSettingsDialog::PrintSettingsDialog(ShellState& state, ui::Printer& printer
 
     Frame3d1_->setObjectName("Frame3d1");
     Frame3d1_->setScaledContents(true);
-    Place(*Frame3d1_, 0, 0, kDialogWidth, kDialogHeight);
+    Frame3d1_->setGeometry(ui::PixelRect(0, 0, kDialogWidth, kDialogHeight));
     Frame3d1_->lower();
 
     fontlist_->setObjectName("fontlist");
@@ -145,11 +135,11 @@ PrintSettingsDialog::PrintSettingsDialog(ShellState& state, ui::Printer& printer
     // of a name still jumps to it.
     fontlist_->setEditable(false);
     fontlist_->setMaxVisibleItems(16);
-    Place(*fontlist_, kMargin, kMargin, kLeftWidth, kFontListHeight);
+    fontlist_->setGeometry(ui::PixelRect(kMargin, kMargin, kLeftWidth, kFontListHeight));
     connect(fontlist_, &QComboBox::activated, this, [this] { fontlist_Click(); });
 
     FonttestPN_->setObjectName("FonttestPN");
-    Place(*FonttestPN_, kMargin, kSampleTop, kLeftWidth, kSampleHeight);
+    FonttestPN_->setGeometry(ui::PixelRect(kMargin, kSampleTop, kLeftWidth, kSampleHeight));
 
     // The print button's label is named with a small k: "Okbutt_l".
     OKbutt_->CaptionLabel()->setObjectName("Okbutt_l");
@@ -166,27 +156,29 @@ PrintSettingsDialog::PrintSettingsDialog(ShellState& state, ui::Printer& printer
     iceC_->setObjectName("iceC");
     iceC_->setAlignment(Qt::AlignCenter);
     const int iceTop = kMargin + kButtonStep + kButtonHeight;
-    Place(*iceC_, kColumnLeft, iceTop, kButtonWidth, kLowerButtonTop - iceTop);
+    iceC_->setGeometry(ui::PixelRect(kColumnLeft, iceTop, kButtonWidth, kLowerButtonTop - iceTop));
 
     Panel3D1_->setObjectName("Panel3D1");
     // A light card with the same quiet outline as the buttons, lying over the font sample.
     Panel3D1_->setStyleSheet("#Panel3D1 { background: #f4f6f8; border: 1px solid #969ca4; }");
-    Place(*Panel3D1_, kMargin, kSampleTop, kLeftWidth, kSampleHeight);
+    Panel3D1_->setGeometry(ui::PixelRect(kMargin, kSampleTop, kLeftWidth, kSampleHeight));
     const std::pair<QLabel*, const char*> lines[] = {
         {Pwidth_, "Pwidth"}, {Pheight_, "Pheight"}, {Swidth_, "Swidth"}, {Sheight_, "Sheight"}};
     // The printer's two lines, a gap, the screen's two lines.
     int lineTop = kPanelLineTop;
     for (const auto& [label, name] : lines) {
         label->setObjectName(name);
-        Place(*label, kMargin, lineTop, kLeftWidth - 2 * kMargin, kPanelLineHeight);
+        label->setGeometry(
+            ui::PixelRect(kMargin, lineTop, kLeftWidth - 2 * kMargin, kPanelLineHeight));
         lineTop += label == Pheight_ ? kPanelLineStep * 3 / 2 : kPanelLineStep;
     }
     Command3D1_->setObjectName("Command3D1");
     Command3D1_->setText("O.K.");
     Command3D1_->setAccessibleName("O.K.");
     Command3D1_->setAutoDefault(false);
-    Place(*Command3D1_, kLeftWidth - kMargin - kHideButtonWidth,
-          kSampleHeight - kMargin - kHideButtonHeight, kHideButtonWidth, kHideButtonHeight);
+    Command3D1_->setGeometry(ui::PixelRect(kLeftWidth - kMargin - kHideButtonWidth,
+                                           kSampleHeight - kMargin - kHideButtonHeight,
+                                           kHideButtonWidth, kHideButtonHeight));
     connect(Command3D1_, &QPushButton::clicked, this, [this] { Command3D1_Click(); });
     Panel3D1_->hide();
 
@@ -202,7 +194,7 @@ PrintSettingsDialog::PrintSettingsDialog(ShellState& state, ui::Printer& printer
     // order, the background.
     ui::SetPicture(*iceC_, state_.dir, "iceCube.bmp");
     for (const std::string& name : printer_.FontNames())
-        fontlist_->addItem(Text(name));
+        fontlist_->addItem(ui::ToQString(name));
     if (state_.settings.ShowBackgrounds == 1)
         ui::SetPicture(*Frame3d1_, state_.dir, "Varnholt_Back041.jpg");
 }
@@ -233,11 +225,11 @@ void PrintSettingsDialog::showEvent(QShowEvent* event) {
 
 void PrintSettingsDialog::ApplyCaptions() {
     const CaptionTables& captions = state_.captions;
-    const QString title =
-        Text(std::string(kApplicationTitle) + " - " + captions.Main(63) + " " + captions.Main(166));
+    const QString title = ui::ToQString(std::string(kApplicationTitle) + " - " + captions.Main(63) +
+                                        " " + captions.Main(166));
     setWindowTitle(title);
     Frame3d1_->setAccessibleName(title);
-    iceC_->setAccessibleName(Text(std::string(kApplicationTitle)));
+    iceC_->setAccessibleName(ui::ToQString(std::string(kApplicationTitle)));
 
     const struct {
         ui::PictureButton* button;
@@ -245,21 +237,21 @@ void PrintSettingsDialog::ApplyCaptions() {
         QString caption;
     } buttons[] = {
         {OKbutt_, "okcap.bmp", "O.K."},
-        {Abbutt_, "abcap.bmp", Text(captions.Main(35))},
-        {drbutt_, "prcap.bmp", Text(captions.Main(63))},
+        {Abbutt_, "abcap.bmp", ui::ToQString(captions.Main(35))},
+        {drbutt_, "prcap.bmp", ui::ToQString(captions.Main(63))},
         // The size panel: "Size" is the nearest entry of the caption tables.
-        {prevButt_, "zoomcap.bmp", Text(captions.Main(203))},
+        {prevButt_, "zoomcap.bmp", ui::ToQString(captions.Main(203))},
     };
     for (const auto& [button, picture, caption] : buttons) {
         button->SetPicture(ui::LoadPicture(state_.dir, picture));
         button->SetCaption(caption);
     }
-    Panel3D1_->setAccessibleName(Text(captions.Main(203)));
+    Panel3D1_->setAccessibleName(ui::ToQString(captions.Main(203)));
 
     // The sample shows the report's title and a few figures in the user's number format.
     const QString comma(QChar::fromLatin1(state_.decimalSeparator));
     FonttestPN_->SetLines({
-        Text(captions.Main(146)),
+        ui::ToQString(captions.Main(146)),
         "Qo = 12" + comma + "5 kW    COP 3" + comma + "47",
         QString::fromUtf8("to = -10 °C    tc = 40 °C"),
         QString::fromUtf8("ÄÖÜ äöü ß 0123456789"),
@@ -306,15 +298,15 @@ int PrintSettingsDialog::printCMsetup() {
 
 void PrintSettingsDialog::ShowFontName(const std::string& name) {
     // A name that is not in the list (a printer without fonts) leaves the list without a choice.
-    fontlist_->setCurrentIndex(fontlist_->findText(Text(name)));
+    fontlist_->setCurrentIndex(fontlist_->findText(ui::ToQString(name)));
     fontlist_->setAccessibleName(fontlist_->currentText());
 }
 
 void PrintSettingsDialog::SetSampleFont(const std::string& name) {
-    QFont font(Text(name));
+    QFont font(ui::ToQString(name));
     font.setPointSizeF(kSamplePoints);
     FonttestPN_->setFont(font);
-    FonttestPN_->setAccessibleName(Text(name));
+    FonttestPN_->setAccessibleName(ui::ToQString(name));
 }
 
 }  // namespace tessaro

@@ -33,10 +33,6 @@ const QColor kSurface(223, 228, 234);
 const QColor kBand(61, 90, 117);
 const QColor kAccent(143, 176, 204);
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QFrame* MakeShape(const QString& name, const QColor& colour, QWidget* parent) {
     auto* shape = new QFrame(parent);
     shape->setObjectName(name);
@@ -140,19 +136,19 @@ void ReportViewerWindow::BuildControls() {
 void ReportViewerWindow::Activate() {
     const CaptionTables& m = state_.captions;
     printHead_->setChecked(state_.settings.PrintHeadingOff == 0);
-    const QString printHeadCaption = Text(m.Main(76) + " " + m.Main(221));
+    const QString printHeadCaption = ui::ToQString(m.Main(76) + " " + m.Main(221));
     printHeadLabel_->setText(printHeadCaption);
     printHead_->setAccessibleName(printHeadCaption);
     command3D1_->SetCaption("O.K.");
-    command3D3_->SetCaption(Text(m.Main(35)));
-    command3D2_->SetCaption(Text(m.Main(76)));
-    label3_->setText(Text(m.Main(25) + std::string(kColonSuffix)));
-    label4_->setText(Text(m.Main(26) + std::string(kColonSuffix)));
-    label1_->setAccessibleName(Text(m.Main(25)));
-    label2_->setAccessibleName(Text(m.Main(26)));
-    label3_->setAccessibleName(Text(m.Main(25)));
-    label4_->setAccessibleName(Text(m.Main(26)));
-    vScroll1_->setAccessibleName(Text(m.Main(61)));
+    command3D3_->SetCaption(ui::ToQString(m.Main(35)));
+    command3D2_->SetCaption(ui::ToQString(m.Main(76)));
+    label3_->setText(ui::ToQString(m.Main(25) + std::string(kColonSuffix)));
+    label4_->setText(ui::ToQString(m.Main(26) + std::string(kColonSuffix)));
+    label1_->setAccessibleName(ui::ToQString(m.Main(25)));
+    label2_->setAccessibleName(ui::ToQString(m.Main(26)));
+    label3_->setAccessibleName(ui::ToQString(m.Main(25)));
+    label4_->setAccessibleName(ui::ToQString(m.Main(26)));
+    vScroll1_->setAccessibleName(ui::ToQString(m.Main(61)));
     command3D1_->SetPicture(ui::LoadPicture(state_.dir, "OKcap.bmp"));
     command3D3_->SetPicture(ui::LoadPicture(state_.dir, "abcap.bmp"));
     command3D2_->SetPicture(ui::LoadPicture(state_.dir, "Prcap.bmp"));
@@ -165,9 +161,9 @@ void ReportViewerWindow::ShowReport() {
     vScroll1_->setRange(1, 1);
     vScroll1_->setValue(1);
     const std::string title = ReportTitle(state_.settings.LanguageCode, state_.captions);
-    setWindowTitle(Text(title));
-    setAccessibleName(Text(title));
-    frame3D2_->setAccessibleName(Text(title));
+    setWindowTitle(ui::ToQString(title));
+    setAccessibleName(ui::ToQString(title));
+    frame3D2_->setAccessibleName(ui::ToQString(title));
     RenderReport(title, 1);
 }
 
@@ -187,7 +183,7 @@ void ReportViewerWindow::RenderReport(const std::string& title, int page) {
     QStringList lines;
     for (const DrawStep& step : layout_.steps)
         if (step.kind == DrawStep::Kind::Text && !step.text.empty())
-            lines << Text(step.text);
+            lines << ui::ToQString(step.text);
     setAccessibleDescription(lines.join('\n'));
     update();
 }
@@ -217,13 +213,13 @@ void ReportViewerWindow::paintEvent(QPaintEvent*) {
             painter.drawLine(from, ToWindow(step.x2, step.y2));
             continue;
         }
-        QFont font(Text(step.fontName));
+        QFont font(ui::ToQString(step.fontName));
         font.setPointSizeF(step.fontSize > 0 ? step.fontSize : 8);
         font.setBold(step.bold);
         painter.setFont(font);
         // The position is the top of the line; Qt draws on the baseline.
         const QFontMetricsF metrics(font, this);
-        painter.drawText(QPointF(from.x(), from.y() + metrics.ascent()), Text(step.text));
+        painter.drawText(QPointF(from.x(), from.y() + metrics.ascent()), ui::ToQString(step.text));
     }
 }
 

@@ -36,14 +36,6 @@ constexpr double kTextHeightLess = 30;
 // Room between the frame and the lines of the text, in pixels.
 constexpr int kTextPadding = 8;
 
-QRect TwipsRect(double left, double top, double width, double height) {
-    return QRect(ui::ToPixels(left), ui::ToPixels(top), ui::ToPixels(width), ui::ToPixels(height));
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The text field of the help: a read-only text with room between the frame and the lines. The
 // room is kept outside the scrolled text, beside the scroll bar, so that it stays on both sides
 // in either reading direction.
@@ -116,25 +108,26 @@ void HelpBoxDialog::PlaceControls() {
     Frame3d1_->lower();
 
     const double stripTop = kHeight - kMargin - kPictureSize;
-    Picture1_->setGeometry(TwipsRect(kMargin, stripTop, kPictureSize, kPictureSize));
-    pn1_->setGeometry(TwipsRect(kMargin, kMargin, kWidth - 2 * kMargin, stripTop - kGap - kMargin));
+    Picture1_->setGeometry(ui::PixelRect(kMargin, stripTop, kPictureSize, kPictureSize));
+    pn1_->setGeometry(
+        ui::PixelRect(kMargin, kMargin, kWidth - 2 * kMargin, stripTop - kGap - kMargin));
 
     // InfoText is fitted into pn1 from pn1's size as it stands.
     const double frameWidth = ui::ToTwips(pn1_->width());
     const double frameHeight = ui::ToTwips(pn1_->height());
-    InfoText_->setGeometry(
-        TwipsRect(kTextLeft, kTextTop, frameWidth - kTextWidthLess, frameHeight - kTextHeightLess));
+    InfoText_->setGeometry(ui::PixelRect(kTextLeft, kTextTop, frameWidth - kTextWidthLess,
+                                         frameHeight - kTextHeightLess));
 }
 
 void HelpBoxDialog::ApplyCaptions() {
     const QString caption =
-        ToQString(HelpBoxCaption(state_.captions, state_.settings.HelpCaptionSuffix));
+        ui::ToQString(HelpBoxCaption(state_.captions, state_.settings.HelpCaptionSuffix));
     setWindowTitle(caption);
     setAccessibleName(caption);
     pn1_->setAccessibleName(caption);
     InfoText_->setAccessibleName(caption);
     Frame3d1_->setAccessibleName(caption);
-    Picture1_->setAccessibleName(ToQString(kApplicationTitle));
+    Picture1_->setAccessibleName(ui::ToQString(kApplicationTitle));
     Command3D1_->SetCaption("O.K.");
 
     // The background is drawn over the whole dialog, its proportions kept.
@@ -164,8 +157,8 @@ void HelpBoxDialog::Activate() {
 
 void HelpBoxDialog::LoadHelpText() {
     // The text field takes each CR LF of the help text as one line break.
-    InfoText_->setPlainText(
-        ToQString(tessaro::LoadHelpText(state_.dir, helpFileName_, state_.settings.LanguageCode)));
+    InfoText_->setPlainText(ui::ToQString(
+        tessaro::LoadHelpText(state_.dir, helpFileName_, state_.settings.LanguageCode)));
 }
 
 void HelpBoxDialog::showEvent(QShowEvent* event) {

@@ -22,6 +22,7 @@
 #include "shell/start_page_layout.h"
 #include "shell/text.h"
 #include "shell/welcome_dialog.h"
+#include "ui/backdrop.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -71,14 +72,6 @@ constexpr double kLinePoints = 10;
 const QColor kHeader(61, 90, 117);
 const QColor kOutline(120, 140, 160);
 
-QRect TwipsRect(double left, double top, double width, double height) {
-    return QRect(ui::ToPixels(left), ui::ToPixels(top), ui::ToPixels(width), ui::ToPixels(height));
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* MakeLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -93,38 +86,6 @@ void SetPointSize(QWidget& widget, double points, bool bold) {
 }
 
 }  // namespace
-
-// A picture box whose picture covers it whatever its size, its proportions kept, with an optional
-// outline; without a picture it shows its plain colour.
-class MainWindow::Backdrop : public QWidget {
-  public:
-    Backdrop(QWidget* parent, QColor outline = QColor())
-        : QWidget(parent), outline_(std::move(outline)) {}
-
-    void SetPicture(const QPixmap& picture) {
-        picture_ = picture;
-        update();
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        if (picture_.isNull()) {
-            painter.fillRect(rect(), palette().window());
-        } else {
-            const QSize covering = picture_.size().scaled(size(), Qt::KeepAspectRatioByExpanding);
-            painter.drawPixmap(QRect(QPoint(0, 0), covering), picture_);
-        }
-        if (outline_.isValid()) {
-            painter.setPen(outline_);
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
-    }
-
-  private:
-    QPixmap picture_;
-    QColor outline_;
-};
 
 MainWindow::MainWindow(ShellState& state, MessageBox& messages, BusyPointer& busy,
                        DialogRunner openProjectForm, std::function<int()> printerSetup,
@@ -181,8 +142,8 @@ void MainWindow::BuildMenu() {
     Language_->setObjectName("Language");
     for (size_t i = 0; i < kMenuLanguages.size(); ++i) {
         const MenuLanguage& item = kMenuLanguages[i];
-        QAction* action = Language_->addAction(ToQString(item.caption));
-        action->setObjectName(ToQString(item.itemName));
+        QAction* action = Language_->addAction(ui::ToQString(item.caption));
+        action->setObjectName(ui::ToQString(item.itemName));
         const std::string_view code = item.code;
         connect(action, &QAction::triggered, this, [this, code] { SwitchLanguageTo(code); });
         languageItems_[i] = action;
@@ -206,7 +167,7 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::BuildPage() {
-    Panel3D5_ = new Backdrop(this);
+    Panel3D5_ = new ui::Backdrop(this);
     Panel3D5_->setObjectName("Panel3D5");
     Panel3D5_->setAutoFillBackground(false);
     setCentralWidget(Panel3D5_);
@@ -221,9 +182,9 @@ void MainWindow::BuildPage() {
     SetPointSize(*InfoPn2_, kLinePoints, false);
 
     // The information panel: the program's name on its header, the buttons in a column.
-    InfoG_ = new Backdrop(Panel3D5_, kOutline);
+    InfoG_ = new ui::Backdrop(Panel3D5_, kOutline);
     InfoG_->setObjectName("InfoG");
-    InfoG_->setGeometry(TwipsRect(0, kInfoTop, kInfoWidth, kInfoHeight));
+    InfoG_->setGeometry(ui::PixelRect(0, kInfoTop, kInfoWidth, kInfoHeight));
     auto* shadow = new QGraphicsDropShadowEffect(InfoG_);
     shadow->setBlurRadius(24);
     shadow->setOffset(0, 4);
@@ -231,15 +192,15 @@ void MainWindow::BuildPage() {
     InfoG_->setGraphicsEffect(shadow);
 
     Panel3D6_ = MakeLabel("Panel3D6", InfoG_);
-    Panel3D6_->setGeometry(TwipsRect(0, 0, kInfoWidth, kHeaderHeight));
+    Panel3D6_->setGeometry(ui::PixelRect(0, 0, kInfoWidth, kHeaderHeight));
     Panel3D6_->setStyleSheet(QString("#Panel3D6 { background: %1; }").arg(kHeader.name()));
     Label1_ = MakeLabel("Label1", Panel3D6_);
     Label1_->setGeometry(
-        TwipsRect(kHeaderPadding, kTitleTop, kInfoWidth - 2 * kHeaderPadding, kTitleHeight));
+        ui::PixelRect(kHeaderPadding, kTitleTop, kInfoWidth - 2 * kHeaderPadding, kTitleHeight));
     SetPointSize(*Label1_, kTitlePoints, true);
     Label2_ = MakeLabel("Label2", Panel3D6_);
-    Label2_->setGeometry(
-        TwipsRect(kHeaderPadding, kSubtitleTop, kInfoWidth - 2 * kHeaderPadding, kSubtitleHeight));
+    Label2_->setGeometry(ui::PixelRect(kHeaderPadding, kSubtitleTop,
+                                       kInfoWidth - 2 * kHeaderPadding, kSubtitleHeight));
     Label2_->setWordWrap(true);
     SetPointSize(*Label2_, kSubtitlePoints, false);
     for (QLabel* label : {Label1_, Label2_}) {
@@ -254,7 +215,7 @@ void MainWindow::BuildPage() {
 
     FrameP_ = MakeLabel("FrameP", InfoG_);
     FrameP_->setGeometry(
-        TwipsRect((kInfoWidth - kFrameWidth) / 2, kFrameTop, kFrameWidth, kFrameHeight));
+        ui::PixelRect((kInfoWidth - kFrameWidth) / 2, kFrameTop, kFrameWidth, kFrameHeight));
     FrameP_->setStyleSheet(
         "#FrameP { background: rgba(255, 255, 255, 150); border: 1px solid #969ca4; }");
     Command3D6_ = new ui::PictureButton("Command3D6", FrameP_);
@@ -281,7 +242,7 @@ void MainWindow::BuildPage() {
     pic5_ = MakeLabel("pic5", Panel3D5_);
     pic6_ = MakeLabel("pic6", Panel3D5_);
     for (QLabel* picture : {Pic1_, pic2_, pic3_, pic5_, pic6_}) {
-        picture->setGeometry(TwipsRect(kCornerLeft, kPic2Top, kPictureSize, kPictureSize));
+        picture->setGeometry(ui::PixelRect(kCornerLeft, kPic2Top, kPictureSize, kPictureSize));
         picture->setAlignment(Qt::AlignCenter);
     }
 
@@ -290,7 +251,7 @@ void MainWindow::BuildPage() {
     Label11_ = MakeLabel("Label11", Panel3D5_);
     Label12_ = MakeLabel("Label12", Panel3D5_);
     for (QLabel* label : {Label8_, Label11_, Label12_}) {
-        label->setGeometry(TwipsRect(0, kLineTop, kLabelWidth, kLabelHeight));
+        label->setGeometry(ui::PixelRect(0, kLineTop, kLabelWidth, kLabelHeight));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->hide();
     }
@@ -299,11 +260,11 @@ void MainWindow::BuildPage() {
 
 void MainWindow::LayOutAtLoad() {
     const double screenWidth = ui::ScreenSizeTwips().width;
-    Panel3D1_->setGeometry(TwipsRect(0, 0, screenWidth, kBandHeight));
-    Panel3D4_->setGeometry(TwipsRect(0, kBandHeight, screenWidth, kAccentHeight));
+    Panel3D1_->setGeometry(ui::PixelRect(0, 0, screenWidth, kBandHeight));
+    Panel3D4_->setGeometry(ui::PixelRect(0, kBandHeight, screenWidth, kAccentHeight));
     const double panelLeft = ui::ToTwips(Panel3D1_->x());
     InfoPn2_->setGeometry(
-        TwipsRect(panelLeft + kLineLeft, kLineTop, screenWidth - 2 * kLineLeft, kLineHeight));
+        ui::PixelRect(panelLeft + kLineLeft, kLineTop, screenWidth - 2 * kLineLeft, kLineHeight));
 }
 
 void MainWindow::LoadBackgrounds() {
@@ -318,29 +279,29 @@ void MainWindow::SetButtonPicture(ui::PictureButton& button, std::string_view na
 void MainWindow::ApplyMainCaptions() {
     const CaptionTables& c = state_.captions;
     const QString caption =
-        ToQString(std::string(kApplicationTitle) + " - " + state_.captions.Program(1));
+        ui::ToQString(std::string(kApplicationTitle) + " - " + state_.captions.Program(1));
     setWindowTitle(caption);
-    Command3D6_->SetCaption(ToQString(c.Main(81)));
-    ProjNix_->setText(ToQString("&" + c.Main(81)));
+    Command3D6_->SetCaption(ui::ToQString(c.Main(81)));
+    ProjNix_->setText(ui::ToQString("&" + c.Main(81)));
     SetButtonPicture(*Command3D6_, "brcap.bmp");
-    Printset_->setText(ToQString("&" + c.Main(166)));
-    PriButt_->SetCaption(ToQString(c.Main(166)));
+    Printset_->setText(ui::ToQString("&" + c.Main(166)));
+    PriButt_->SetCaption(ui::ToQString(c.Main(166)));
     SetButtonPicture(*PriButt_, "prcap.bmp");
-    Command3D1_->SetCaption(ToQString(c.Main(21)));
+    Command3D1_->SetCaption(ui::ToQString(c.Main(21)));
     SetButtonPicture(*Command3D1_, "hpcap.bmp");
-    Command3D11_->SetCaption(ToQString(c.Main(75)));
+    Command3D11_->SetCaption(ui::ToQString(c.Main(75)));
     SetButtonPicture(*Command3D11_, "endcap.bmp");
-    Label1_->setText(ToQString(ProgramTitle()));
-    VorGab_->setTitle(ToQString("&" + c.Main(63)));
-    Language_->setTitle(ToQString("&" + c.Main(91)));
-    StartHelp_->setText(ToQString("&" + c.Main(21)));
-    ende_->setText(ToQString(c.Main(75)));
+    Label1_->setText(ui::ToQString(ProgramTitle()));
+    VorGab_->setTitle(ui::ToQString("&" + c.Main(63)));
+    Language_->setTitle(ui::ToQString("&" + c.Main(91)));
+    StartHelp_->setText(ui::ToQString("&" + c.Main(21)));
+    ende_->setText(ui::ToQString(c.Main(75)));
 
     // Beyond the captions above: the program's subtitle under its name, the information line in
     // the new language, the reading direction, and the names that screen readers announce.
-    const QString subtitle = ToQString(c.Program(1));
+    const QString subtitle = ui::ToQString(c.Program(1));
     Label2_->setText(subtitle);
-    InfoPn2_->setText(ToQString(c.CaptionList(42)));
+    InfoPn2_->setText(ui::ToQString(c.CaptionList(42)));
     const bool rightToLeft = EqualIgnoringCase(state_.settings.LanguageCode, "ARA");
     const Qt::Alignment side =
         rightToLeft ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute;
@@ -360,9 +321,9 @@ void MainWindow::ApplyMainCaptions() {
     InfoPn2_->setAccessibleName(InfoPn2_->text());
     Panel3D1_->setAccessibleName(InfoPn2_->text());
     Panel3D4_->setAccessibleName(InfoPn2_->text());
-    VorGab_->setAccessibleName(ToQString(c.Main(63)));
-    Language_->setAccessibleName(ToQString(c.Main(91)));
-    const QString title = ToQString(kApplicationTitle);
+    VorGab_->setAccessibleName(ui::ToQString(c.Main(63)));
+    Language_->setAccessibleName(ui::ToQString(c.Main(91)));
+    const QString title = ui::ToQString(kApplicationTitle);
     for (QLabel* label : {Pic1_, pic2_, pic3_, pic5_, pic6_, Label8_, Label11_, Label12_})
         label->setAccessibleName(title);
 }
@@ -378,7 +339,7 @@ void MainWindow::FirstActivation() {
     InfoG_->show();
     if (QApplication::focusWidget() == nullptr)
         Command3D6_->setFocus();
-    ShowInfoLine(ToQString(state_.captions.CaptionList(42)));
+    ShowInfoLine(ui::ToQString(state_.captions.CaptionList(42)));
 }
 
 void MainWindow::ShowInfoLine(const QString& text) {

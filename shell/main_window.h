@@ -18,8 +18,9 @@ class MessageBox;
 struct ShellState;
 
 namespace ui {
+class Backdrop;
 class PictureButton;
-}
+}  // namespace ui
 
 // The main window "Start", the first and last window of a run: a decorated start page with the
 // information panel InfoG (the program's name, its four picture buttons), the information line
@@ -71,8 +72,6 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    class Backdrop;
-
     void BuildMenu();
     void BuildPage();
     void LayOutAtLoad();
@@ -102,11 +101,11 @@ class MainWindow : public QMainWindow {
     QAction* ende_;
 
     // The page.
-    Backdrop* Panel3D5_;
+    ui::Backdrop* Panel3D5_;
     QLabel* Panel3D1_;
     QLabel* InfoPn2_;
     QLabel* Panel3D4_;
-    Backdrop* InfoG_;
+    ui::Backdrop* InfoG_;
     QLabel* Panel3D6_;
     QLabel* Label1_;
     QLabel* Label2_;

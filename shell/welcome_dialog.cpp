@@ -16,6 +16,7 @@
 
 #include "shell/shell_state.h"
 #include "shell/welcome_choice.h"
+#include "ui/backdrop.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -65,40 +66,7 @@ constexpr double kHeight = kButtonTop + kButtonHeight + kMargin;
 constexpr double kOptionPoints = 10.5;
 constexpr double kHeadingPoints = 12;
 
-QRect TwipsRect(double left, double top, double width, double height) {
-    return QRect(ui::ToPixels(left), ui::ToPixels(top), ui::ToPixels(width), ui::ToPixels(height));
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
-
-// A picture box whose picture covers it whatever its size, its proportions kept; an empty
-// picture leaves it transparent.
-class WelcomeDialog::Backdrop : public QWidget {
-  public:
-    explicit Backdrop(QWidget* parent) : QWidget(parent) {}
-
-    void SetPicture(const QPixmap& picture) {
-        picture_ = picture;
-        update();
-    }
-    bool HasPicture() const { return !picture_.isNull(); }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        if (picture_.isNull())
-            return;
-        QPainter painter(this);
-        const QSize covering = picture_.size().scaled(size(), Qt::KeepAspectRatioByExpanding);
-        painter.drawPixmap(QRect(QPoint(0, 0), covering), picture_);
-    }
-
-  private:
-    QPixmap picture_;
-};
 
 // A flag or an option label of the language panel. A click (press and release on it), Space,
 // Enter or Return chooses its language; Tab reaches it, and a frame shows when it has the focus.
@@ -201,7 +169,7 @@ WelcomeDialog::WelcomeDialog(ShellState& state, MessageBox& messages, QWidget* p
       state_(state),
       messages_(messages),
       Picture1_(new QLabel(this)),
-      Picture17_(new Backdrop(this)),
+      Picture17_(new ui::Backdrop(this)),
       pn1_(new QLabel(Picture17_)),
       OKbutt_(new ui::PictureButton("OKbutt", this)) {
     setObjectName("Begruess");
@@ -223,7 +191,7 @@ WelcomeDialog::WelcomeDialog(ShellState& state, MessageBox& messages, QWidget* p
 void WelcomeDialog::BuildControls() {
     setFixedSize(ui::ToPixels(kWidth), ui::ToPixels(kHeight));
     Picture1_->setObjectName("Picture1");
-    Picture1_->setGeometry(TwipsRect(kMargin, kMargin, kStartWidth, kStartHeight));
+    Picture1_->setGeometry(ui::PixelRect(kMargin, kMargin, kStartWidth, kStartHeight));
     Picture1_->setAlignment(Qt::AlignCenter);
     for (size_t i = 0; i < components_.size(); ++i) {
         QLabel* part = new QLabel(this);
@@ -231,17 +199,17 @@ void WelcomeDialog::BuildControls() {
         part->setAlignment(Qt::AlignCenter);
         const int column = static_cast<int>(i) % kPartColumns;
         const int row = static_cast<int>(i) / kPartColumns;
-        part->setGeometry(TwipsRect(kPartsLeft + column * (kPartSize + kPartGap),
-                                    kPartsTop + row * (kPartSize + kPartGap), kPartSize,
-                                    kPartSize));
+        part->setGeometry(ui::PixelRect(kPartsLeft + column * (kPartSize + kPartGap),
+                                        kPartsTop + row * (kPartSize + kPartGap), kPartSize,
+                                        kPartSize));
         components_[i] = part;
     }
 
     Picture17_->setObjectName("Picture17");
-    Picture17_->setGeometry(TwipsRect(kMargin, kPanelTop, kPanelWidth, kPanelHeight));
+    Picture17_->setGeometry(ui::PixelRect(kMargin, kPanelTop, kPanelWidth, kPanelHeight));
     pn1_->setObjectName("pn1");
     pn1_->setGeometry(
-        TwipsRect(kPanelPadding, kHeadingTop, kPanelWidth - 2 * kPanelPadding, kHeadingHeight));
+        ui::PixelRect(kPanelPadding, kHeadingTop, kPanelWidth - 2 * kPanelPadding, kHeadingHeight));
     pn1_->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     QFont heading = pn1_->font();
     heading.setPointSizeF(kHeadingPoints);
@@ -255,15 +223,15 @@ void WelcomeDialog::BuildControls() {
         LanguageRow& row = languages_[i];
         row.flag = new LanguageControl(Picture17_, [this, code] { ChooseLanguage(code); });
         row.option = new LanguageControl(Picture17_, [this, code] { ChooseLanguage(code); });
-        row.flag->setObjectName(ToQString(language.flagName));
-        row.option->setObjectName(ToQString(language.optionName));
+        row.flag->setObjectName(ui::ToQString(language.flagName));
+        row.option->setObjectName(ui::ToQString(language.optionName));
 
         const double left = kPanelPadding + static_cast<double>(i % kGridColumns) * kCellWidth;
         const double top = kGridTop + static_cast<double>(i / kGridColumns) * kCellHeight;
-        row.flag->setGeometry(TwipsRect(left, top, kFlagWidth, kFlagHeight));
+        row.flag->setGeometry(ui::PixelRect(left, top, kFlagWidth, kFlagHeight));
         row.flag->setAlignment(Qt::AlignCenter);
         row.option->setGeometry(
-            TwipsRect(left + kFlagWidth + kOptionGap, top, kOptionWidth, kFlagHeight));
+            ui::PixelRect(left + kFlagWidth + kOptionGap, top, kOptionWidth, kFlagHeight));
         row.option->setIndent(ui::ToPixels(60));
         QFont font = row.option->font();
         font.setPointSizeF(kOptionPoints);
@@ -271,12 +239,12 @@ void WelcomeDialog::BuildControls() {
 
         // The option shows the language's own name, which does not change with the language of
         // the dialog; Arabic reads from the right and still stands next to its flag.
-        const QString name = ToQString(language.ownName);
+        const QString name = ui::ToQString(language.ownName);
         row.option->setText(name);
         row.option->setAccessibleName(name);
         row.flag->setAccessibleName(name);
-        row.flag->setAccessibleDescription(ToQString(code));
-        row.option->setAccessibleDescription(ToQString(code));
+        row.flag->setAccessibleDescription(ui::ToQString(code));
+        row.option->setAccessibleDescription(ui::ToQString(code));
         if (code == "ARA") {
             row.option->setLayoutDirection(Qt::RightToLeft);
             row.option->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
@@ -319,16 +287,17 @@ void WelcomeDialog::LoadPictures() {
 
 void WelcomeDialog::ApplyCaptions() {
     const CaptionTables& captions = state_.captions;
-    const QString title = ToQString(std::string(kApplicationTitle) + " - " + captions.Program(1));
+    const QString title =
+        ui::ToQString(std::string(kApplicationTitle) + " - " + captions.Program(1));
     setWindowTitle(title);
     setAccessibleName(title);
-    const QString heading = ToQString(captions.Main(91));
+    const QString heading = ui::ToQString(captions.Main(91));
     pn1_->setText(heading);
     pn1_->setAccessibleName(heading);
     Picture17_->setAccessibleName(heading);
-    Picture1_->setAccessibleName(ToQString(kApplicationTitle));
+    Picture1_->setAccessibleName(ui::ToQString(kApplicationTitle));
     for (QLabel* part : components_)
-        part->setAccessibleName(ToQString(kApplicationTitle));
+        part->setAccessibleName(ui::ToQString(kApplicationTitle));
     OKbutt_->SetCaption("O.K.");
 }
 

@@ -13,8 +13,9 @@ class MessageBox;
 struct ShellState;
 
 namespace ui {
+class Backdrop;
 class PictureButton;
-}
+}  // namespace ui
 
 // The welcome dialog "Begruess", offered once per run on the first activation of the main
 // window: a start picture, the refrigeration parts, and the sixteen languages as flags with
@@ -48,7 +49,6 @@ class WelcomeDialog : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    class Backdrop;
     class LanguageControl;
 
     struct LanguageRow {
@@ -71,7 +71,7 @@ class WelcomeDialog : public QDialog {
     QPixmap background_;
     QLabel* Picture1_;
     std::array<QLabel*, 14> components_{};
-    Backdrop* Picture17_;
+    ui::Backdrop* Picture17_;
     QLabel* pn1_;
     std::array<LanguageRow, 16> languages_{};
     ui::PictureButton* OKbutt_;

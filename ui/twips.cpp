@@ -21,6 +21,14 @@ double ToTwips(int pixels) {
     return pixels * TwipsPerPixel();
 }
 
+QRect PixelRect(double left, double top, double width, double height) {
+    return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 ScreenTwips ScreenSizeTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)

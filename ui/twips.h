@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+#include <QString>
+#include <string_view>
+
 class QWidget;
 
 namespace tessaro::ui {
@@ -9,6 +13,12 @@ namespace tessaro::ui {
 double TwipsPerPixel();
 int ToPixels(double twips);
 double ToTwips(int pixels);
+
+// A rectangle given in twips (left, top, width, height), in pixels.
+QRect PixelRect(double left, double top, double width, double height);
+
+// A text of the program (UTF-8) for a control.
+QString ToQString(std::string_view text);
 
 // The size of the screen in twips.
 struct ScreenTwips {

@@ -18,13 +18,8 @@ namespace tessaro {
 
 namespace {
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QRect Pixels(const TwipsRect& r) {
-    return {ui::ToPixels(r.left), ui::ToPixels(r.top), ui::ToPixels(r.width),
-            ui::ToPixels(r.height)};
+    return ui::PixelRect(r.left, r.top, r.width, r.height);
 }
 
 // The object names of the containers, in the order of FormPanel.
@@ -222,7 +217,7 @@ void ProjectFormWindow::BuildFields() {
             });
             control = box;
         }
-        control->setObjectName(Text(std::string(FieldName(field))));
+        control->setObjectName(ui::ToQString(std::string(FieldName(field))));
         control->setGeometry(Pixels(place.field));
         fields_[static_cast<size_t>(field)] = control;
         control->installEventFilter(this);
@@ -341,47 +336,48 @@ void ProjectFormWindow::ApplyCaptions() {
             text = c.Program(caption.entry) + colon;
         QWidget* control = fields_[static_cast<size_t>(caption.field)];
         if (*caption.label != '\0') {
-            labels_[caption.label]->setText(Text(text));
-            control->setAccessibleName(Text(text.substr(0, text.rfind(" :"))));
+            labels_[caption.label]->setText(ui::ToQString(text));
+            control->setAccessibleName(ui::ToQString(text.substr(0, text.rfind(" :"))));
         }
     }
-    fields_[static_cast<size_t>(FieldId::tambient)]->setAccessibleName(Text(c.Program(13)));
+    fields_[static_cast<size_t>(FieldId::tambient)]->setAccessibleName(
+        ui::ToQString(c.Program(13)));
     labels_["Label27"]->setText("h");
     labels_["Label29"]->setText(" - ");
-    labels_["Label25"]->setText(Text(currency + "/kWh"));
+    labels_["Label25"]->setText(ui::ToQString(currency + "/kWh"));
     labels_["Label26"]->setText("kg CO2/kWh");
-    labels_["Label30"]->setText(Text(UnitLabel(4)));
-    labels_["Label1"]->setText(Text(UnitLabel(1)));
-    labels_["Label12"]->setText(Text(UnitLabel(1)));
-    labels_["Label13"]->setText(Text(UnitLabel(1)));
-    labels_["Label28"]->setText(Text(UnitLabel(1)));
-    labels_["Pn44_l"]->setText(Text(c.Main(13)));
-    labels_["Pn45_l"]->setText(Text(c.Main(14)));
-    labels_["tslPN"]->setText(Text(c.Main(171) + " " + c.Main(68) + colon));
+    labels_["Label30"]->setText(ui::ToQString(UnitLabel(4)));
+    labels_["Label1"]->setText(ui::ToQString(UnitLabel(1)));
+    labels_["Label12"]->setText(ui::ToQString(UnitLabel(1)));
+    labels_["Label13"]->setText(ui::ToQString(UnitLabel(1)));
+    labels_["Label28"]->setText(ui::ToQString(UnitLabel(1)));
+    labels_["Pn44_l"]->setText(ui::ToQString(c.Main(13)));
+    labels_["Pn45_l"]->setText(ui::ToQString(c.Main(14)));
+    labels_["tslPN"]->setText(ui::ToQString(c.Main(171) + " " + c.Main(68) + colon));
     labels_["Label42"]->setText("COP ca. :");
-    labels_["Label32"]->setText(Text(c.Main(66) + colon));
-    labels_["Label3"]->setText(Text(currency + "/a"));
-    labels_["Label11"]->setText(Text(c.Main(222) + colon));
+    labels_["Label32"]->setText(ui::ToQString(c.Main(66) + colon));
+    labels_["Label3"]->setText(ui::ToQString(currency + "/a"));
+    labels_["Label11"]->setText(ui::ToQString(c.Main(222) + colon));
     labels_["Label10"]->setText("t/a");
 
-    tSLeit_->setAccessibleName(Text(c.Main(171) + " " + c.Main(68)));
+    tSLeit_->setAccessibleName(ui::ToQString(c.Main(171) + " " + c.Main(68)));
     leistZ_->setAccessibleName("COP");
-    betrKo_->setAccessibleName(Text(c.Main(66)));
-    co2consum_->setAccessibleName(Text(c.Main(222)));
+    betrKo_->setAccessibleName(ui::ToQString(c.Main(66)));
+    co2consum_->setAccessibleName(ui::ToQString(c.Main(222)));
     kWstunden_->setAccessibleName("kWh/a");
-    assitPN_->setAccessibleName(Text(c.Main(21)));
-    assitLabel_->setAccessibleName(Text(c.Main(21)));
+    assitPN_->setAccessibleName(ui::ToQString(c.Main(21)));
+    assitLabel_->setAccessibleName(ui::ToQString(c.Main(21)));
     for (const auto& [name, label] : labels_)
         if (label->accessibleName().isEmpty())
             label->setAccessibleName(label->text());
     for (int i = 0; i < kFormPanelCount; ++i)
         panels_[static_cast<size_t>(i)]->setAccessibleName(kPanelNames[i]);
-    Panel(FormPanel::Pn44)->setAccessibleName(Text(c.Main(13)));
-    Panel(FormPanel::Pn45)->setAccessibleName(Text(c.Main(14)));
-    Panel(FormPanel::Panel3D3)->setAccessibleName(Text(c.Main(81)));
+    Panel(FormPanel::Pn44)->setAccessibleName(ui::ToQString(c.Main(13)));
+    Panel(FormPanel::Pn45)->setAccessibleName(ui::ToQString(c.Main(14)));
+    Panel(FormPanel::Panel3D3)->setAccessibleName(ui::ToQString(c.Main(81)));
     pn40_->setAccessibleName("COP");
     for (const auto& [name, line] : lines_)
-        line->setAccessibleName(Text(name));
+        line->setAccessibleName(ui::ToQString(name));
 
     const std::pair<ui::PictureButton*, std::pair<std::string, const char*>> kButtons[] = {
         {rechbutt_, {c.Main(81), "brcap.bmp"}},
@@ -390,7 +386,7 @@ void ProjectFormWindow::ApplyCaptions() {
         {command3D2_, {c.Main(35), "abcap.bmp"}},
         {abbrechen_, {"O.K.", "OKcap.bmp"}}};
     for (const auto& [button, look] : kButtons) {
-        button->SetCaption(Text(look.first));
+        button->SetCaption(ui::ToQString(look.first));
         button->SetPicture(ui::LoadPicture(shell_.dir, look.second));
     }
 }
@@ -452,12 +448,12 @@ void ProjectFormWindow::Refresh() {
     RefreshFields();
     RefreshHelp();
     const ResultLabels& labels = form_.Labels();
-    tSLeit_->setText(Text(labels.tSLeit));
-    leistZ_->setText(Text(labels.LeistZ));
-    betrKo_->setText(Text(labels.BetrKo));
-    kWstunden_->setText(Text(labels.kWstunden));
-    co2consum_->setText(Text(labels.co2consum));
-    setWindowTitle(Text(form_.Caption()));
+    tSLeit_->setText(ui::ToQString(labels.tSLeit));
+    leistZ_->setText(ui::ToQString(labels.LeistZ));
+    betrKo_->setText(ui::ToQString(labels.BetrKo));
+    kWstunden_->setText(ui::ToQString(labels.kWstunden));
+    co2consum_->setText(ui::ToQString(labels.co2consum));
+    setWindowTitle(ui::ToQString(form_.Caption()));
     setAccessibleName(windowTitle());
 }
 
@@ -465,7 +461,7 @@ void ProjectFormWindow::RefreshFields() {
     const ProjectParameters& record = form_.Record();
     for (int i = 0; i < kFieldCount; ++i) {
         const auto field = static_cast<FieldId>(i);
-        const QString text = Text(record[field]);
+        const QString text = ui::ToQString(record[field]);
         QWidget* control = fields_[static_cast<size_t>(i)];
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             if (box->text() != text)
@@ -476,12 +472,12 @@ void ProjectFormWindow::RefreshFields() {
         const std::vector<std::string>& items = form_.Lists()[field];
         bool same = combo->count() == static_cast<int>(items.size());
         for (int k = 0; same && k < combo->count(); ++k)
-            same = combo->itemText(k) == Text(items[static_cast<size_t>(k)]);
+            same = combo->itemText(k) == ui::ToQString(items[static_cast<size_t>(k)]);
         const QSignalBlocker quiet(combo);
         if (!same) {
             combo->clear();
             for (const std::string& item : items)
-                combo->addItem(Text(item));
+                combo->addItem(ui::ToQString(item));
         }
         // A text that is none of the items (an older project file) is shown as it stands.
         const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -496,7 +492,7 @@ void ProjectFormWindow::RefreshHelp() {
         assitPN_->hide();
         return;
     }
-    const QString caption = Text(help.caption);
+    const QString caption = ui::ToQString(help.caption);
     assitLabel_->setText(caption);
     const QFontMetrics metrics(assitLabel_->font());
     const HelpPanelPlace place =
