@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
@@ -27,42 +28,39 @@ std::vector<std::string> AllFields(std::string_view text) {
 
 using Fields = std::vector<std::string>;
 
-TEST(FieldReader, QuotedFieldsKeepCommasAndUnquotedFieldsEndAtCommaOrLineEnd) {
-    EXPECT_EQ(AllFields("one, two\r\n\"three, four\"\r\n"), (Fields{"one", "two", "three, four"}));
-    EXPECT_EQ(AllFields("  padded   \nnext"), (Fields{"padded", "next"}));
-    EXPECT_EQ(AllFields("\"  kept  \" trailing junk,after"), (Fields{"  kept  ", "after"}));
-    EXPECT_EQ(AllFields("a\r\n\r\nb\r\n"), (Fields{"a", "", "b"}));
-    EXPECT_EQ(AllFields("last without line end"), (Fields{"last without line end"}));
-    EXPECT_EQ(AllFields("x\r\n   "), (Fields{"x"}));  // blanks after the last line end
-    EXPECT_EQ(AllFields(""), Fields{});
-    EXPECT_EQ(AllFields("\ttab\t"), (Fields{"\ttab\t"}));  // only spaces are trimmed
-}
+// Quoted fields keep commas and may run across a line end (an unclosed one to the end);
+// unquoted fields end at a comma or line end and lose their spaces (only spaces).
+TEST(FieldReader, SplitsTextIntoFields) {
+    const std::pair<std::string_view, Fields> cases[] = {
+        {"one, two\r\n\"three, four\"\r\n", {"one", "two", "three, four"}},
+        {"  padded   \nnext", {"padded", "next"}},
+        {"\"  kept  \" trailing junk,after", {"  kept  ", "after"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"last without line end", {"last without line end"}},
+        {"x\r\n   ", {"x"}},
+        {"", {}},
+        {"\ttab\t", {"\ttab\t"}},
+        {"\"two\r\nlines\",x", {"two\r\nlines", "x"}},
+        {"\"never closed, at all", {"never closed, at all"}},
+    };
+    for (const auto& [text, fields] : cases)
+        EXPECT_EQ(AllFields(text), fields) << text;
 
-TEST(FieldReader, AQuotedFieldMayRunAcrossALineEndAndAnUnclosedOneToTheEnd) {
-    EXPECT_EQ(AllFields("\"two\r\nlines\",x"), (Fields{"two\r\nlines", "x"}));
-    EXPECT_EQ(AllFields("\"never closed, at all"), (Fields{"never closed, at all"}));
-}
-
-TEST(FieldReader, NextLineReturnsTheFieldsOfOneLine) {
     FieldReader reader("\"\",\"a,b\",3\r\n4,5\nlast");
-    EXPECT_EQ(reader.NextLine(), (Fields{"", "a,b", "3"}));
-    EXPECT_EQ(reader.NextLine(), (Fields{"4", "5"}));
-    EXPECT_EQ(reader.NextLine(), (Fields{"last"}));
-    EXPECT_EQ(reader.NextLine(), Fields{});
+    for (const Fields& line : {Fields{"", "a,b", "3"}, Fields{"4", "5"}, Fields{"last"}, Fields{}})
+        EXPECT_EQ(reader.NextLine(), line);
 }
 
 TEST(FieldReader, NumbersAndIntegersAcceptOnlyWholeNumericTexts) {
-    EXPECT_EQ(FieldNumber(" .25 ").value(), 0.25);
-    EXPECT_EQ(FieldNumber("0.25").value(), 0.25);
-    EXPECT_EQ(FieldNumber("-3").value(), -3);
-    EXPECT_EQ(FieldNumber("").value(), 0);
-    EXPECT_FALSE(FieldNumber("abc").has_value());
-    EXPECT_FALSE(FieldNumber("12 kW").has_value());
-    EXPECT_FALSE(FieldNumber("1e999").has_value());
-    EXPECT_EQ(FieldInteger("77").value(), 77);
-    EXPECT_EQ(FieldInteger("2.5").value(), 2);
-    EXPECT_FALSE(FieldInteger("40000").has_value());
-    EXPECT_FALSE(FieldInteger("x").has_value());
+    const std::pair<std::string_view, std::optional<double>> numbers[] = {
+        {" .25 ", 0.25}, {"-3", -3}, {"", 0}, {"abc", {}}, {"12 kW", {}}, {"1e999", {}},
+    };
+    for (const auto& [text, value] : numbers)
+        EXPECT_EQ(FieldNumber(text), value) << text;
+    const std::pair<std::string_view, std::optional<int>> integers[] = {
+        {"77", 77}, {"2.5", 2}, {"40000", {}}, {"x", {}}};
+    for (const auto& [text, value] : integers)
+        EXPECT_EQ(FieldInteger(text), value) << text;
 }
 
 TEST(FieldWriter, WritesTheFormTheReaderTakesBack) {
@@ -161,24 +159,9 @@ mode_t ModeOf(const std::filesystem::path& path) {
     return st.st_mode;
 }
 
-TEST(WorkingDir, OnlyRegularFilesAreReadAndAnythingElseIsNeverWaitedOn) {
-    for (const OddFile& odd : OddFiles()) {
-        SCOPED_TRACE(odd.what);
-        test::TempDir temp;
-        odd.make(temp.Path(), "energk.dat");
-        const WorkingDir dir(temp.Path());
-        const std::string ended = test::EndsWithinBounds([&] {
-            dir.ReadBytes("energk.dat");
-            dir.ReadBytes("ENERGK.DAT", 100);
-        });
-        ASSERT_EQ(ended, "");
-        EXPECT_FALSE(dir.Exists("energk.dat"));
-        EXPECT_FALSE(dir.ReadBytes("energk.dat").has_value());
-        EXPECT_FALSE(dir.ReadBytes("Energk.dat", 100).has_value());
-    }
-}
-
-TEST(WorkingDir, NothingButARegularFileIsMadeWritableOrReplaced) {
+// Something other than a regular file is neither read, made writable nor replaced, and is never
+// waited on.
+TEST(WorkingDir, OnlyRegularFilesAreReadOrWrittenAndAnythingElseIsNeverWaitedOn) {
     for (const OddFile& odd : OddFiles()) {
         SCOPED_TRACE(odd.what);
         test::TempDir temp;
@@ -188,17 +171,21 @@ TEST(WorkingDir, NothingButARegularFileIsMadeWritableOrReplaced) {
         const mode_t before = ModeOf(path);
         const WorkingDir dir(temp.Path());
         ASSERT_EQ(test::EndsWithinBounds([&] {
+                      dir.ReadBytes("kparam.dat");
+                      dir.ReadBytes("KPARAM.DAT", 100);
                       dir.MakeWritable("kparam.dat");
                       dir.OpenForReplace("kparam.dat", "new");
                       dir.ReplaceRange("kparam.dat", 0, "new");
                   }),
                   "");
+        EXPECT_FALSE(dir.Exists("kparam.dat"));
+        EXPECT_FALSE(dir.ReadBytes("kparam.dat").has_value());
+        EXPECT_FALSE(dir.ReadBytes("Kparam.dat", 100).has_value());
         EXPECT_FALSE(dir.MakeWritable("kparam.dat"));
         EXPECT_FALSE(dir.OpenForReplace("kparam.dat", "new"));
         EXPECT_FALSE(dir.ReplaceRange("kparam.dat", 0, "new"));
         EXPECT_FALSE(dir.WithWritesHeld().OpenForReplace("kparam.dat", "new"));
         EXPECT_EQ(ModeOf(path), before);
-        EXPECT_FALSE(dir.ReadBytes("kparam.dat").has_value());
     }
 }
 
@@ -294,16 +281,15 @@ TEST(WorkingDir, HeldWritesAreSeenByReadsAndNeverReachTheDisk) {
 }
 
 TEST(CodePage, EachLanguageHasItsCodePage) {
-    EXPECT_EQ(CodePageOfLanguage("ARA"), CodePage::Windows1256);
-    EXPECT_EQ(CodePageOfLanguage("RUS"), CodePage::Windows1251);
-    EXPECT_EQ(CodePageOfLanguage("BUL"), CodePage::Windows1251);
-    EXPECT_EQ(CodePageOfLanguage("GRE"), CodePage::Windows1253);
-    EXPECT_EQ(CodePageOfLanguage("TRK"), CodePage::Windows1254);
-    EXPECT_EQ(CodePageOfLanguage("POL"), CodePage::Windows1250);
-    EXPECT_EQ(CodePageOfLanguage("HUN"), CodePage::Windows1250);
-    EXPECT_EQ(CodePageOfLanguage("ROM"), CodePage::Windows1250);
-    EXPECT_EQ(CodePageOfLanguage("GER"), CodePage::Windows1252);
-    EXPECT_EQ(CodePageOfLanguage("SWE"), CodePage::Windows1252);
+    const std::pair<const char*, CodePage> cases[] = {
+        {"ARA", CodePage::Windows1256}, {"RUS", CodePage::Windows1251},
+        {"BUL", CodePage::Windows1251}, {"GRE", CodePage::Windows1253},
+        {"TRK", CodePage::Windows1254}, {"POL", CodePage::Windows1250},
+        {"HUN", CodePage::Windows1250}, {"ROM", CodePage::Windows1250},
+        {"GER", CodePage::Windows1252}, {"SWE", CodePage::Windows1252},
+    };
+    for (auto [code, page] : cases)
+        EXPECT_EQ(CodePageOfLanguage(code), page) << code;
 }
 
 TEST(CodePage, TextsSurviveARoundTripThroughTheirCodePage) {

@@ -1,15 +1,13 @@
-// Help texts: building a text from the fields of a help file, reading it in the language's code
-// page, and the help files of the sixteen languages.
+// Help texts: building a text from the fields of a help file and reading it in the language's
+// code page. The shipped help files are checked with their language sets.
 #include "shell/help_text.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "shell/caption_tables.h"
-#include "shell/text.h"
 #include "shell/working_dir.h"
 #include "support/hostile_files.h"
 #include "support/temp_dir.h"
@@ -66,47 +64,6 @@ TEST(HelpText, ReadFromTheFileInTheFieldSyntaxAndCodePageOfTheLanguage) {
               "\xD0\xA1\xD0\xBF\xD1\x80\xD0\xB0\xD0\xB2\xD0\xBA\xD0\xB0");
 
     EXPECT_EQ(LoadHelpText(dir, "Simhelp.ENG", "ENG"), "");
-}
-
-TEST(HelpText, EveryLanguageShowsBothHelpFilesWhole) {
-    // Languages written outside Latin, with the lead bytes of their letters in UTF-8: their text
-    // holds such letters only when it was decoded in their code page.
-    struct Script {
-        const char* code;
-        unsigned char firstLead, lastLead;
-    };
-    const std::vector<Script> scripts = {
-        {"ARA", 0xD8, 0xDB}, {"BUL", 0xD0, 0xD1}, {"GRE", 0xCE, 0xCF}, {"RUS", 0xD0, 0xD1}};
-    const WorkingDir data(test::DataDir());
-    for (const char* code : {"ARA", "BUL", "ENG", "ESP", "FRA", "GER", "GRE", "HUN", "ITA", "NDL",
-                             "POL", "POR", "ROM", "RUS", "SWE", "TRK"}) {
-        for (int context : {0, 1}) {
-            const std::string name = HelpFileName(code, context);
-            const std::string text = LoadHelpText(data, name, code);
-            EXPECT_GT(CharacterCount(text), 200u) << name;
-
-            // One field per line, none empty: an unquoted line with a comma would lose the comma
-            // and the spaces after it, and an empty line would hide the rest of the help.
-            std::vector<std::string> fields;
-            ASSERT_TRUE(ReadLanguageFields(data, name, code, fields)) << name;
-            const std::string bytes = *data.ReadBytes(name);
-            EXPECT_EQ(fields.size(),
-                      static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')))
-                << name;
-            EXPECT_TRUE(std::none_of(fields.begin(), fields.end(), [](const std::string& f) {
-                return TrimSpaces(f).empty();
-            })) << name;
-
-            for (const Script& script : scripts) {
-                if (!EqualIgnoringCase(script.code, code))
-                    continue;
-                EXPECT_TRUE(std::any_of(text.begin(), text.end(), [&](char c) {
-                    const auto byte = static_cast<unsigned char>(c);
-                    return byte >= script.firstLead && byte <= script.lastLead;
-                })) << name;
-            }
-        }
-    }
 }
 
 // A help file of 50 MB whose first part is a real help file ended by an empty field costs what

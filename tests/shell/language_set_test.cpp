@@ -17,6 +17,7 @@
 
 #include "shell/caption_tables.h"
 #include "shell/code_page.h"
+#include "shell/help_text.h"
 #include "shell/text.h"
 #include "shell/working_dir.h"
 #include "shown_entries.h"
@@ -197,6 +198,11 @@ TEST_P(LanguageSet, HelpFilesRunToTheirEndAndTheAboutMessageIsFilled) {
         }
         EXPECT_GT(lineBreaks, 20u) << name;
         EXPECT_GT(textLength, 3000u) << name;
+        // One field per line: an unquoted line with a comma would lose the comma and what follows.
+        const std::string bytes = WorkingDir(test::DataDir()).ReadBytes(name).value_or("");
+        EXPECT_EQ(fields.size(), static_cast<size_t>(std::ranges::count(bytes, '\n'))) << name;
+        EXPECT_GT(CharacterCount(LoadHelpText(WorkingDir(test::DataDir()), name, code)), 2000u)
+            << name;
     }
     const std::vector<std::string> about = Fields(code, code + ".dat");
     ASSERT_GE(about.size(), 6u);
@@ -236,7 +242,8 @@ bool IsNonLatinLetter(char32_t c) {
     return (c >= 0x0370 && c <= 0x04FF) || (c >= 0x0600 && c <= 0x06FF);
 }
 
-// Every entry of the caption and info tables of a language, loaded as the program loads them.
+// Every entry of the caption and info tables and both help texts of a language, loaded as the
+// program loads them.
 std::string LoadedTexts(std::string_view code) {
     CaptionTables tables;
     const WorkingDir data(test::DataDir());
@@ -251,6 +258,8 @@ std::string LoadedTexts(std::string_view code) {
         all += tables.Program(n) + "\n";
     for (int n = 1; n <= CaptionTables::kInfoEntries; ++n)
         all += tables.Info(n) + "\n";
+    for (int context : {0, 1})
+        all += LoadHelpText(data, HelpFileName(code, context), code) + "\n";
     return all;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 #include "engine/app_state.h"
@@ -215,27 +216,25 @@ TEST_F(StartOfRun, AStartThatReadsTheHandOverFileResetsIt) {
     EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
 }
 
+// The hand-over file is active when its first two lines are 1; a missing, inactive or unreadable
+// file is not. Whatever it held, it is reset to two zeros.
 TEST_F(StartOfRun, TheHandOverFileIsReadOnceAndResetToTwoZeros) {
-    temp.Write("VARNHOLTData.dat", "1\r\n1\r\n\"some text\"\r\n");
-    ReadAndResetHandOver(state.dir, state.settings);
-    EXPECT_EQ(state.settings.HandOverActive, 1);
-    EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
-
-    Settings other;
-    temp.Write("VARNHOLTData.dat", "1\r\n0\r\n");
-    ReadAndResetHandOver(state.dir, other);
-    EXPECT_EQ(other.HandOverActive, 0);
-    EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
-
-    Settings fresh;
-    std::filesystem::remove(temp.Path() / "VARNHOLTData.dat");
-    ReadAndResetHandOver(state.dir, fresh);
-    EXPECT_EQ(fresh.HandOverActive, 0);
-    EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
-
-    temp.Write("VARNHOLTData.dat", "garbage,\"x\"");
-    ReadAndResetHandOver(state.dir, fresh);
-    EXPECT_EQ(fresh.HandOverActive, 0);
+    const std::pair<std::optional<std::string>, int> cases[] = {
+        {"1\r\n1\r\n\"some text\"\r\n", 1},
+        {"1\r\n0\r\n", 0},
+        {std::nullopt, 0},
+        {"garbage,\"x\"", 0},
+    };
+    for (const auto& [content, active] : cases) {
+        SCOPED_TRACE(content.value_or("missing"));
+        std::filesystem::remove(temp.Path() / "VARNHOLTData.dat");
+        if (content)
+            temp.Write("VARNHOLTData.dat", *content);
+        Settings fresh;
+        ReadAndResetHandOver(state.dir, fresh);
+        EXPECT_EQ(fresh.HandOverActive, active);
+        EXPECT_EQ(temp.Read("VARNHOLTData.dat"), "0\r\n0\r\n");
+    }
 }
 
 TEST_F(StartOfRun, ANamedPipeInPlaceOfTheSettingsOrHandOverFileCountsAsMissing) {
