@@ -10,60 +10,56 @@
 namespace tessaro {
 namespace {
 
-TEST(OperatingRules, RoomTemperatureByApplicationAndRange) {
-    EXPECT_EQ(RoomTemperatureFor(1, 0), 5);
-    EXPECT_EQ(RoomTemperatureFor(2, 3), 5);
-    EXPECT_EQ(RoomTemperatureFor(3, 1), 2);
-    EXPECT_EQ(RoomTemperatureFor(4, 1), -2);
-    EXPECT_EQ(RoomTemperatureFor(5, 2), -10);
-    EXPECT_EQ(RoomTemperatureFor(7, 3), -30);
-    EXPECT_EQ(RoomTemperatureFor(6, 0), -10);
-    EXPECT_EQ(RoomTemperatureFor(0, 1), -10);
-}
-
-TEST(OperatingRules, EvaporatingProposalCutsTheDifferenceToOneDecimal) {
-    // vdsize item 1 (11 K) with km item 4 (0.88): dT = Int(96.8) / 10 = 9.6.
-    EvaporatingProposal p = ProposeEvaporating(1, 4, -10);
-    EXPECT_EQ(p.superheat, 11);
-    EXPECT_DOUBLE_EQ(p.t0, -11.6);
-    EXPECT_EQ(ProposeEvaporating(2, 1, 5).t0, 5);           // 5 + 8 - 8
-    EXPECT_EQ(ProposeEvaporating(3, 2, 2).t0, 5);           // 2 + 8 - 5
-    EXPECT_DOUBLE_EQ(ProposeEvaporating(0, 3, 2).t0, 2.7);  // other size 8 K, 0.92: Int(73.6)/10
-    EXPECT_EQ(ProposeEvaporating(0, 0, 0).superheat, 8);
-}
-
-TEST(OperatingRules, CondenserDifferenceBySizeAndKmClass) {
-    EXPECT_DOUBLE_EQ(CondenserDifferenceFor(1, 3), 14.4);
-    EXPECT_EQ(CondenserDifferenceFor(1, 1), 18);
-    EXPECT_EQ(CondenserDifferenceFor(3, 2), 10);
-    EXPECT_DOUBLE_EQ(CondenserDifferenceFor(2, 4), 9.1);  // Int(91.0)/10
-    EXPECT_EQ(CondenserDifferenceFor(0, 0), 13);
-}
-
-TEST(OperatingRules, CapacityProposalTable) {
-    EXPECT_EQ(ProposeCapacity(1, 1), 2.7);
-    EXPECT_EQ(ProposeCapacity(6, 3), 1000);
-    EXPECT_EQ(ProposeCapacity(3, 0), 55);
-    EXPECT_EQ(ProposeCapacity(7, 0), 5);
-    EXPECT_EQ(ProposeCapacity(0, 2), 50);
-    EXPECT_EQ(ProposeCapacity(0, 0), 5);
-    EXPECT_EQ(ProposeCapacity(4, 2), 7);
-}
-
-TEST(OperatingRules, LineInsulationMaintenanceAndCharge) {
-    EXPECT_EQ(SuctionLineLossFor(3, 2), 1);
-    EXPECT_EQ(SuctionLineLossFor(1, 1), 4);
-    EXPECT_EQ(SuctionLineLossFor(0, 3), 1);
-    EXPECT_EQ(SuctionLineLossFor(1, 4), 2);
-    EXPECT_EQ(SuctionLineSuperheatFor(1), 20);
-    EXPECT_EQ(SuctionLineSuperheatFor(4), 0);
-    EXPECT_EQ(SuctionLineSuperheatFor(0), 5);
-    EXPECT_EQ(MaintenanceOffsetFor(3).value(), 8);
+// Each rule's figure for the items picked; items 0 are texts that match no item.
+TEST(OperatingRules, FiguresByItem) {
+    const std::pair<double, double> rows[] = {
+        // The room temperature by application and range.
+        {RoomTemperatureFor(1, 0), 5},
+        {RoomTemperatureFor(2, 3), 5},
+        {RoomTemperatureFor(3, 1), 2},
+        {RoomTemperatureFor(4, 1), -2},
+        {RoomTemperatureFor(5, 2), -10},
+        {RoomTemperatureFor(7, 3), -30},
+        {RoomTemperatureFor(6, 0), -10},
+        {RoomTemperatureFor(0, 1), -10},
+        // The evaporating proposal cuts the difference to one decimal: vdsize item 1 (11 K) with
+        // km item 4 (0.88) gives dT = Int(96.8) / 10 = 9.6.
+        {ProposeEvaporating(1, 4, -10).superheat, 11},
+        {ProposeEvaporating(1, 4, -10).t0, -11.6},
+        {ProposeEvaporating(2, 1, 5).t0, 5},
+        {ProposeEvaporating(3, 2, 2).t0, 5},
+        {ProposeEvaporating(0, 3, 2).t0, 2.7},
+        {ProposeEvaporating(0, 0, 0).superheat, 8},
+        // The condenser difference by size and km class.
+        {CondenserDifferenceFor(1, 3), 14.4},
+        {CondenserDifferenceFor(1, 1), 18},
+        {CondenserDifferenceFor(3, 2), 10},
+        {CondenserDifferenceFor(2, 4), 9.1},
+        {CondenserDifferenceFor(0, 0), 13},
+        // The capacity proposal by application and plant size.
+        {ProposeCapacity(1, 1), 2.7},
+        {ProposeCapacity(6, 3), 1000},
+        {ProposeCapacity(3, 0), 55},
+        {ProposeCapacity(7, 0), 5},
+        {ProposeCapacity(0, 2), 50},
+        {ProposeCapacity(0, 0), 5},
+        {ProposeCapacity(4, 2), 7},
+        // Line, insulation, maintenance, charge and climate class.
+        {SuctionLineLossFor(3, 2), 1},
+        {SuctionLineLossFor(1, 1), 4},
+        {SuctionLineLossFor(0, 3), 1},
+        {SuctionLineLossFor(1, 4), 2},
+        {SuctionLineSuperheatFor(1), 20},
+        {SuctionLineSuperheatFor(4), 0},
+        {SuctionLineSuperheatFor(0), 5},
+        {MaintenanceOffsetFor(3).value(), 8},
+        {FillFactorFor(2), 1.15},
+        {FillFactorFor(0), 1},
+        {AmbientTemperatureFor(4), 40},
+        {AmbientTemperatureFor(0), 32}};
+    for (size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_DOUBLE_EQ(rows[i].first, rows[i].second) << "row " << i;
     EXPECT_FALSE(MaintenanceOffsetFor(0).has_value());
-    EXPECT_EQ(FillFactorFor(2), 1.15);
-    EXPECT_EQ(FillFactorFor(0), 1);
-    EXPECT_EQ(AmbientTemperatureFor(4), 40);
-    EXPECT_EQ(AmbientTemperatureFor(0), 32);
 }
 
 TEST(OperatingRules, WinterReductionAboveTheSetPoint) {

@@ -98,15 +98,6 @@ TEST(ConvertCatalogueTitle, MapsDosUmlautsAndQuotesDropsNulsAndTrimsNothing) {
         EXPECT_EQ(ConvertCatalogueTitle(dos), text);
 }
 
-TEST(ListPositionOfIndexRecord, IsTheBlockOffsetPlus48Over50) {
-    const int offsets[18] = {252, 202, 302, 352, 52,  502, 602, 702, 402,
-                             152, 2,   452, 102, 552, 652, 752, 802, 852};
-    for (int k = 1; k <= 18; ++k)
-        EXPECT_EQ(ListPositionOfIndexRecord(k), (offsets[k - 1] + 48) / 50) << "record " << k;
-    EXPECT_EQ(ListPositionOfIndexRecord(0), 0);
-    EXPECT_EQ(ListPositionOfIndexRecord(19), 0);
-}
-
 // A register of four catalogues, the third the first of type 0, with 18 titles in its index.
 class CatalogueList : public ::testing::Test {
   protected:
