@@ -27,7 +27,7 @@ class CaptionTables {
     static constexpr int kMainEntries = 273;
     static constexpr int kCaptionListEntries = 61;
     static constexpr int kCompressorEntries = 24;
-    static constexpr int kProgramEntries = 60;
+    static constexpr int kProgramEntries = 120;
     static constexpr int kInfoEntries = 66;
 
     const std::string& Main(int n) const;
@@ -56,7 +56,8 @@ void LoadMainCaptions(const WorkingDir& dir, std::string_view languageCode, Capt
 // "VerbCapt." + code into compressor entries 1..24.
 void LoadCompressorCaptions(const WorkingDir& dir, std::string_view languageCode,
                             CaptionTables& tables);
-// "TessaroCap." + code into program entries 1..60.
+// "TessaroCap." + code into program entries 1..120 (61 on: the messages of the number boxes and
+// of files that cannot be written).
 void LoadProgramCaptions(const WorkingDir& dir, std::string_view languageCode,
                          CaptionTables& tables);
 // Main, compressor and program tables, in this order (the later file wins in a shared slot).

@@ -25,7 +25,8 @@ class Captions : public ::testing::Test {
     void WriteSet(const std::string& code, const std::string& prefix) {
         temp.Write("Caption." + code, NumberedLines(prefix + "M", 273));
         temp.Write("VerbCapt." + code, NumberedLines(prefix + "V", 24));
-        temp.Write("TessaroCap." + code, NumberedLines(prefix + "P", 60));
+        temp.Write("TessaroCap." + code,
+                   NumberedLines(prefix + "P", CaptionTables::kProgramEntries));
         temp.Write("infoTXT." + code, NumberedLines(prefix + "I", 66));
     }
 
@@ -47,7 +48,7 @@ TEST_F(Captions, FieldsGoToEntriesByPositionAndSharedSlotsTakeTheFileLoadedLast)
         {tables.Main(273), "M273"},       {tables.Main(235), ""},
         {tables.Main(264), ""},           {tables.Main(265), ""},
         {tables.Main(274), ""},           {tables.Compressor(24), "V24"},
-        {tables.Program(60), "P60"},      {tables.Main(1), "V10"},
+        {tables.Program(120), "P120"},    {tables.Main(1), "V10"},
         {tables.Main(169), "V11"},        {tables.Main(170), "V12"},
         {tables.Main(199), "V2"},         {tables.Compressor(10), "V10"},
         {tables.Main(86), "P38"},         {tables.Main(88), "P40"},

@@ -37,13 +37,15 @@ inline constexpr std::array kShownMain = {
 // the slots of main entries 199, 1, 169 and 170 and must hold the same texts as those.
 
 // Program caption entries (TessaroCap.<code>): the main window caption (1), the project form's
-// labels (12, 13, 21, 22, 29, 30, 32, 46, 47) and the items of its option lists.
+// labels (12, 13, 21, 22, 29, 30, 32, 46, 47), the items of its option lists and the messages of
+// the number boxes and of files that cannot be written (61 to 67).
 inline constexpr std::array kShownProgram = {
     1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  // caption; application items; size classes
     12, 13, 14, 15, 16, 17, 18, 19, 20,      // labels; ordered scale; temperature ranges
     21, 22, 23, 24, 25, 26, 27, 28,          // labels; maintenance and charge items
     29, 30, 31, 32, 33, 34, 35, 36, 37,      // labels; application item; none; efficiency
     38, 39, 40, 41, 42, 43, 44, 45, 46, 47,  // compressor types; pressure control; labels
+    61, 62, 63, 64, 65, 66, 67,              // number box and file-write messages
 };
 
 // Info text entries (infoTXT.<code>): the help panel texts of the project form and the notes at

@@ -98,7 +98,7 @@ build_language() {
     install_file "$work/out" "$page" "$data/Caption.$code"
     numbered "$src/VerbCapt.txt" 24 "" > "$work/out"
     install_file "$work/out" "$page" "$data/VerbCapt.$code"
-    numbered "$src/TessaroCap.txt" 60 "" > "$work/out"
+    numbered "$src/TessaroCap.txt" 120 "" > "$work/out"
     install_file "$work/out" "$page" "$data/TessaroCap.$code"
     numbered "$src/infoTXT.txt" 66 "" > "$work/out"
     install_file "$work/out" "$page" "$data/infoTXT.$code"
