@@ -2,17 +2,21 @@
 
 #include <charconv>
 
+#include "project/form/project_form.h"
+
 namespace tessaro {
 
 namespace {
 
 using Kind = CalcAction::Kind;
 
+constexpr std::pair<const char*, Kind> kKinds[] = {
+    {"pick", Kind::Pick},           {"type", Kind::Type},   {"enter", Kind::Enter},
+    {"escape", Kind::Escape},       {"focus", Kind::Focus}, {"hover", Kind::Hover},
+    {"calculate", Kind::Calculate}, {"print", Kind::Print}, {"ok", Kind::Ok},
+    {"cancel", Kind::Cancel}};
+
 std::optional<Kind> KindOf(const std::string& word) {
-    static const std::pair<const char*, Kind> kKinds[] = {
-        {"pick", Kind::Pick},   {"type", Kind::Type},           {"enter", Kind::Enter},
-        {"focus", Kind::Focus}, {"calculate", Kind::Calculate}, {"print", Kind::Print},
-        {"ok", Kind::Ok},       {"cancel", Kind::Cancel}};
     for (const auto& [name, kind] : kKinds) {
         if (word == name)
             return kind;
@@ -26,7 +30,9 @@ int ArgumentCount(Kind kind) {
         case Kind::Type:
         case Kind::Enter:
             return 2;
+        case Kind::Escape:
         case Kind::Focus:
+        case Kind::Hover:
             return 1;
         default:
             return 0;
@@ -35,12 +41,19 @@ int ArgumentCount(Kind kind) {
 
 // Checks the field argument of an action; returns the usage error.
 std::optional<std::string> ParseField(Kind kind, const std::string& word, CalcAction& action) {
+    if (kind == Kind::Hover) {
+        if (!ProjectForm::AnswersMouseOver(word))
+            return "'" + word + "' is no caption label or panel that answers the mouse";
+        action.text = word;
+        return std::nullopt;
+    }
     std::optional<FieldId> field = FieldByName(word);
     if (!field)
         return "unknown field '" + word + "'";
     if (kind == Kind::Pick && !IsChoiceField(*field))
         return "'" + word + "' is not a choice field";
-    if ((kind == Kind::Type || kind == Kind::Enter) && IsChoiceField(*field)) {
+    if ((kind == Kind::Type || kind == Kind::Enter || kind == Kind::Escape) &&
+        IsChoiceField(*field)) {
         return "'" + word + "' is not a text box";
     }
     action.field = *field;
@@ -83,6 +96,75 @@ std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args
         actions.push_back(std::move(action));
     }
     return std::nullopt;
+}
+
+std::optional<std::string> RunCalcActions(ProjectForm& form,
+                                          const std::vector<CalcAction>& actions) {
+    for (const CalcAction& a : actions) {
+        switch (a.kind) {
+            case Kind::Pick:
+                if (!form.Pick(a.field, a.item)) {
+                    return "pick " + std::string(FieldName(a.field)) + " " +
+                           std::to_string(a.item) + ": the list holds " +
+                           std::to_string(form.Lists()[a.field].size()) + " items";
+                }
+                break;
+            case Kind::Type:
+                form.Type(a.field, a.text);
+                break;
+            case Kind::Enter:
+                form.Type(a.field, a.text);
+                form.Enter(a.field);
+                break;
+            case Kind::Escape:
+                // Escape outside a pending energy box is the window's cancel.
+                if (!form.Escape(a.field))
+                    form.Command3D2();
+                break;
+            case Kind::Focus:
+                form.Focus(a.field);
+                break;
+            case Kind::Hover:
+                form.MouseOver(a.text);
+                break;
+            case Kind::Calculate:
+                form.Rechbutt();
+                break;
+            case Kind::Print:
+                form.Printbutt();
+                break;
+            case Kind::Ok:
+                form.Abbrechen();
+                break;
+            case Kind::Cancel:
+                form.Command3D2();
+                break;
+        }
+        if (form.Closed())
+            break;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> CalcActionWords(const std::vector<CalcAction>& actions) {
+    std::vector<std::string> words;
+    for (const CalcAction& a : actions) {
+        std::string kind;
+        for (const auto& [name, k] : kKinds) {
+            if (k == a.kind)
+                kind = name;
+        }
+        words.push_back(kind);
+        if (a.kind == Kind::Hover)
+            words.push_back(a.text);
+        else if (ArgumentCount(a.kind) >= 1)
+            words.emplace_back(FieldName(a.field));
+        if (a.kind == Kind::Pick)
+            words.push_back(std::to_string(a.item));
+        else if (a.kind == Kind::Type || a.kind == Kind::Enter)
+            words.push_back(a.text);
+    }
+    return words;
 }
 
 }  // namespace tessaro

@@ -8,9 +8,12 @@
 
 namespace tessaro {
 
-// One action of the headless calculator: the user's action on the project form.
+class ProjectForm;
+
+// One action of the headless calculator: the user's action on the project form. The text of a
+// hover is the name of the caption label or panel under the mouse.
 struct CalcAction {
-    enum class Kind { Pick, Type, Enter, Focus, Calculate, Print, Ok, Cancel };
+    enum class Kind { Pick, Type, Enter, Escape, Focus, Hover, Calculate, Print, Ok, Cancel };
     Kind kind;
     FieldId field = FieldId::Q0;
     int item = 0;
@@ -22,5 +25,12 @@ struct CalcAction {
 // "ok" or "cancel".
 std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args,
                                             std::vector<CalcAction>& actions);
+
+// Carries out the actions on the form in order. Returns the usage error of a pick beyond its list.
+std::optional<std::string> RunCalcActions(ProjectForm& form,
+                                          const std::vector<CalcAction>& actions);
+
+// The actions as the words of a command line that repeats them.
+std::vector<std::string> CalcActionWords(const std::vector<CalcAction>& actions);
 
 }  // namespace tessaro

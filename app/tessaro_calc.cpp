@@ -1,6 +1,6 @@
 // tessaro-calc: the project form without a window, for scripts, batch runs and tests.
 //
-//   tessaro-calc [--json] [ACTION ...]
+//   tessaro-calc [--json] [--lang CODE] [ACTION ...]
 //
 // It starts as the program does (settings, caption tables and info texts of the language), opens
 // the project form without showing it, applies the actions in order exactly as the user's actions
@@ -13,6 +13,7 @@
 #include "app/calc_session.h"
 #include "engine/app_state.h"
 #include "project/form/project_form.h"
+#include "shell/caption_tables.h"
 #include "shell/message_box.h"
 #include "shell/start_up.h"
 #include "shell/system_locale.h"
@@ -22,10 +23,9 @@ namespace {
 using namespace tessaro;
 
 constexpr const char* kUsage =
-    "usage: tessaro-calc [--json] [ACTION ...]\n"
-    "actions: pick FIELD N | type FIELD TEXT | enter FIELD TEXT | focus FIELD | calculate | print "
-    "|\n"
-    "         ok | cancel\n";
+    "usage: tessaro-calc [--json] [--lang CODE] [ACTION ...]\n"
+    "actions: pick FIELD N | type FIELD TEXT | enter FIELD TEXT | escape FIELD | focus FIELD |\n"
+    "         hover CONTROL | calculate | print | ok | cancel\n";
 
 class CollectedMessages : public MessageBox {
   public:
@@ -36,45 +36,6 @@ class CollectedMessages : public MessageBox {
     }
     std::vector<std::string> texts;
 };
-
-// One run of the form with its actions. Returns the usage error of a pick beyond its list.
-std::optional<std::string> RunActions(ProjectForm& form, const std::vector<CalcAction>& actions) {
-    using Kind = CalcAction::Kind;
-    for (const CalcAction& a : actions) {
-        switch (a.kind) {
-            case Kind::Pick:
-                if (!form.Pick(a.field, a.item)) {
-                    return "pick " + std::string(FieldName(a.field)) + " " +
-                           std::to_string(a.item) + ": the list holds " +
-                           std::to_string(form.Lists()[a.field].size()) + " items";
-                }
-                break;
-            case Kind::Type:
-                form.Type(a.field, a.text);
-                break;
-            case Kind::Enter:
-                form.Type(a.field, a.text);
-                form.Enter(a.field);
-                break;
-            case Kind::Focus:
-                form.Focus(a.field);
-                break;
-            case Kind::Calculate:
-                form.Rechbutt();
-                break;
-            case Kind::Print:
-                form.Printbutt();
-                break;
-            case Kind::Ok:
-                form.Abbrechen();
-                break;
-            case Kind::Cancel:
-                form.Command3D2();
-                break;
-        }
-    }
-    return std::nullopt;
-}
 
 // The fields in the order of the project file, then Tc and the five energy fields.
 std::vector<FieldId> OutputOrder() {
@@ -141,16 +102,36 @@ struct Session {
     ProjectForm form;
 };
 
+// Switches the run to another language, as the main window's language menu does, without
+// writing the settings.
+void UseLanguage(AppState& state, const std::string& code) {
+    state.settings.LanguageCode = code;
+    LoadAllCaptions(state.dir, code, state.captions);
+    LoadInfoTexts(state.dir, code, state.captions);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    bool json = !args.empty() && args.front() == "--json";
-    if (json)
+    bool json = false;
+    std::optional<std::string> language;
+    while (!args.empty() && args.front().starts_with("-")) {
+        if (args.front() == "--help" || args.front() == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (args.front() == "--json") {
+            json = true;
+        } else if (args.front() == "--lang" && args.size() >= 2 &&
+                   WorkingDir::IsPlainFileName(args[1])) {
+            language = args[1];
+            args.erase(args.begin());
+        } else {
+            std::cerr << "tessaro-calc: unknown option '" << args.front() << "'\n";
+            return 2;
+        }
         args.erase(args.begin());
-    if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
-        std::cout << kUsage;
-        return 0;
     }
     std::vector<CalcAction> actions;
     if (auto error = ParseCalcActions(args, actions)) {
@@ -169,8 +150,10 @@ int main(int argc, char** argv) {
             std::cerr << "tessaro-calc: " << *error << "\n";
             return 2;
         }
+        if (language)
+            UseLanguage(session->state, *language);
         session->form.Load();
-        if (auto error = RunActions(session->form, actions)) {
+        if (auto error = RunCalcActions(session->form, actions)) {
             std::cerr << "tessaro-calc: " << *error << "\n";
             return 2;
         }
@@ -181,6 +164,10 @@ int main(int argc, char** argv) {
         } else {
             PrintText(session->form, session->messages.texts);
         }
+        // O.K. that could not save leaves the form open: the messages say why.
+        const bool okGiven = !actions.empty() && actions.back().kind == CalcAction::Kind::Ok;
+        if (okGiven && !session->form.Closed())
+            return 1;
     }
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "project/catalogue_list.h"
 #include "project/operating_conditions.h"
 #include "project/option_lists.h"
+#include "project/project_extras.h"
 #include "project/project_files.h"
 #include "results/report_file.h"
 #include "results/report_reader.h"
@@ -277,11 +278,12 @@ struct LoadedProject {
     OperatingValues values;
 };
 
-// What the project form's load does with the two files.
+// What the project form's load does with the two files and their extras.
 void LoadAsTheFormDoes(AppState& state, LoadedProject& loaded) {
     OperatingConditions rules(loaded.record, loaded.values, state.captions, state.decimalSeparator);
-    LoadProject(state, loaded.record, loaded.lists, rules);
-    LoadEnergyValues(state, loaded.record);
+    const std::optional<ProjectExtras> extras = ReadProjectExtras(state.dir);
+    LoadProject(state, loaded.record, loaded.lists, rules, extras);
+    LoadEnergyValues(state, loaded.record, extras);
 }
 
 std::vector<double> OperatingNumbers(const OperatingValues& v) {
@@ -309,8 +311,8 @@ Finding CompareProjects(const LoadedProject& first, const LoadedProject& second)
                    " is no UTF-8: " + Shown(second.record[field]);
         }
     }
-    // The energy file: five sign-place texts and their numbers, or, when the first load found
-    // fewer than five numbers, empty fields that were saved as zeros.
+    // The energy file: its five numbers, or, when the first load found fewer than five numbers,
+    // zeros for the empty fields; the boxes show again what they showed when saved (the extras).
     const bool complete = !first.record[FieldId::betrstd].empty();
     const std::array<double, 5> firstNumbers = {
         first.record.energy.betrstd, first.record.energy.lzfaktor, first.record.energy.EnergKost,
@@ -322,7 +324,7 @@ Finding CompareProjects(const LoadedProject& first, const LoadedProject& second)
         const std::string name = "energy field " + std::string(FieldName(kEnergyFields[i]));
         if (Finding finding = FirstOf({
                 [&] {
-                    return CompareText(name, complete ? first.record[kEnergyFields[i]] : " 0",
+                    return CompareText(name, first.record[kEnergyFields[i]],
                                        second.record[kEnergyFields[i]]);
                 },
                 [&] {
@@ -706,11 +708,18 @@ Finding CheckProjectFiles(std::string_view input) {
     LoadAsTheFormDoes(state, first);
     if (state.engine.CurrentRefrigerant != "R22")
         return "a project load selects the refrigerant " + Shown(state.engine.CurrentRefrigerant);
+    // Saved as O.K. saves: the project, the energy values and the extras that belong to both.
     ProjectParameters saved = first.record;
-    if (!SaveProject(state, saved))
-        return std::string("the project file could not be written");
-    if (std::optional<std::string> message = SaveEnergyValues(state, saved))
-        return "the energy file could not be written: " + *message;
+    const FileWrite project = SaveProject(state, saved);
+    const FileWrite energy = SaveEnergyValues(state, saved);
+    if (!project.Written() || !energy.Written())
+        return std::string("the project or the energy file could not be written");
+    ProjectExtras extras{
+        FileDigest(project.bytes), saved[FieldId::Tc], FileDigest(energy.bytes), {}};
+    for (size_t i = 0; i < kEnergyFields.size(); ++i)
+        extras.energyTexts[i] = saved[kEnergyFields[i]];
+    if (!WriteProjectExtras(state.dir, extras))
+        return std::string("the extras could not be written");
 
     LoadedProject second;
     LoadAsTheFormDoes(state, second);
@@ -718,26 +727,27 @@ Finding CheckProjectFiles(std::string_view input) {
         return "saved and loaded again, " + *finding;
 
     // The run's own read of the saved energy file gives the numbers saved.
-    EnergyNumbers energy;
-    ReadEnergyNumbers(state, energy);
+    EnergyNumbers energyRead;
+    ReadEnergyNumbers(state, energyRead);
     if (Finding finding = FirstOf({
             [&] {
-                return CompareNumber("the run's betrstd", saved.energy.betrstd, energy.betrstd);
+                return CompareNumber("the run's betrstd", saved.energy.betrstd, energyRead.betrstd);
             },
             [&] {
-                return CompareNumber("the run's lzfaktor", saved.energy.lzfaktor, energy.lzfaktor);
+                return CompareNumber("the run's lzfaktor", saved.energy.lzfaktor,
+                                     energyRead.lzfaktor);
             },
             [&] {
                 return CompareNumber("the run's EnergKost", saved.energy.EnergKost,
-                                     energy.EnergKost);
+                                     energyRead.EnergKost);
             },
             [&] {
                 return CompareNumber("the run's JahrebetrT", saved.energy.JahrebetrT,
-                                     energy.JahrebetrT);
+                                     energyRead.JahrebetrT);
             },
             [&] {
                 return CompareNumber("the run's Spezco2emission", saved.energy.Spezco2emission,
-                                     energy.Spezco2emission);
+                                     energyRead.Spezco2emission);
             },
         }))
         return finding;

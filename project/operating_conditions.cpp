@@ -71,9 +71,18 @@ void OperatingConditions::EvaporatingProposal() {
     p_[FieldId::t0] = PlainNumberText(proposal.t0, separator_);
 }
 
-void OperatingConditions::CondensingProposal(double ta) {
+void OperatingConditions::SuperheatRule() {
+    op_.EvaporatorSuperheat =
+        ProposeEvaporating(Item(FieldId::vdsize, kTrim), Item(FieldId::km, kTrim), 0).superheat;
+}
+
+void OperatingConditions::CondenserDifferenceRule() {
     op_.CondenserDifference =
         CondenserDifferenceFor(Item(FieldId::VFlsize, kTrim), Item(FieldId::km, kTrim));
+}
+
+void OperatingConditions::CondensingProposal(double ta) {
+    CondenserDifferenceRule();
     double tc = ta + op_.CondenserDifference;
     p_[FieldId::Tc] = PlainNumberText(tc, separator_);
     ClampWinterSetPoint(tc);

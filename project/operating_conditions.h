@@ -26,6 +26,12 @@ class OperatingConditions {
     // ta: the design ambient temperature in °C.
     void CondensingProposal(double ta);
     void CapacityProposal();
+    // The evaporator superheat of the evaporating proposal, from the evaporator size alone; t0
+    // keeps its text.
+    void SuperheatRule();
+    // The condenser difference of the condensing proposal, from the condenser size and the km
+    // class; Tc and the winter set point keep their texts.
+    void CondenserDifferenceRule();
     void PipeRule();
     void InsulationRule();
     void MaintenanceRule();

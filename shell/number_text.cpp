@@ -117,6 +117,21 @@ std::optional<double> DecimalCommaConversion(std::string_view text) {
     return PlainNumericPrefix(rewritten);
 }
 
+std::optional<double> WholeNumber(std::string_view text) {
+    const size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos)
+        return std::nullopt;
+    std::string body(text.substr(begin, text.find_last_not_of(' ') + 1 - begin));
+    const size_t comma = body.find(',');
+    if (comma != std::string::npos && body.find('.') == std::string::npos)
+        body[comma] = '.';
+    size_t used = 0;
+    std::optional<double> value = ParseNumberPrefix(body, &used);
+    if (used == 0 || used != body.size())
+        return std::nullopt;
+    return value;
+}
+
 std::string PlainNumberText(double value, char decimalSeparator) {
     std::string text = ShortestText(value);
     if (decimalSeparator != '.') {

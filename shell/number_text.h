@@ -20,6 +20,11 @@ std::optional<double> PlainNumericPrefix(std::string_view text);
 // the decimal point ("12,5" reads as 12.5); any other text as the plain numeric prefix.
 std::optional<double> DecimalCommaConversion(std::string_view text);
 
+// A text that is one number and nothing else: blanks at both ends, a sign, digits with a decimal
+// point or a decimal comma, an optional exponent. Nothing for an empty text, letters, a second
+// number, blanks inside the number, or a number beyond the range of a double.
+std::optional<double> WholeNumber(std::string_view text);
+
 // The plain number text: up to 15 significant digits, no trailing zeros, the given decimal
 // separator, a minus sign only for a negative number, no leading blank. -0 is written as 0.
 std::string PlainNumberText(double value, char decimalSeparator);

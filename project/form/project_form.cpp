@@ -1,12 +1,17 @@
 #include "project/form/project_form.h"
 
+#include <cerrno>
+
 #include "engine/app_state.h"
 #include "engine/refrigerant_registry.h"
 #include "project/catalogue_list.h"
+#include "project/number_ranges.h"
+#include "project/project_extras.h"
 #include "project/project_files.h"
 #include "results/report_file.h"
 #include "shell/message_box.h"
 #include "shell/number_text.h"
+#include "shell/text.h"
 
 namespace tessaro {
 
@@ -14,9 +19,6 @@ namespace {
 
 double CommaValue(const std::string& text) {
     return DecimalCommaConversion(text).value_or(0);
-}
-double PrefixValue(const std::string& text) {
-    return PlainNumericPrefix(text).value_or(0);
 }
 
 // The energy proposals by application item: running-time factor, hours a day, days a year.
@@ -29,6 +31,37 @@ constexpr EnergyProposal kEnergyProposals[] = {
     {0.5, 12, 120}, {0.5, 12, 200}, {0.9, 18, 365}, {1, 18, 365},
     {0.9, 18, 365}, {1, 18, 365},   {1, 16, 365},
 };
+
+size_t EnergyIndex(FieldId field) {
+    for (size_t i = 0; i < kEnergyFields.size(); ++i) {
+        if (kEnergyFields[i] == field)
+            return i;
+    }
+    return kEnergyFields.size();
+}
+
+// The mouse-over table: the caption labels and panels whose help the mouse shows, and those over
+// which it hides the help.
+constexpr std::pair<std::string_view, FieldId> kHelpOf[] = {
+    {"Label17", FieldId::AnwendBereich},
+    {"Label14", FieldId::WartungI},
+    {"Label15", FieldId::Fullzustand},
+    {"Label16", FieldId::Leitungsdimension},
+    {"Label19", FieldId::WaermeD},
+    {"Label7", FieldId::vdsize},
+    {"Pn44", FieldId::vdsize},
+    {"Label8", FieldId::VFlsize},
+    {"Pn45", FieldId::VFlsize},
+    {"Label31", FieldId::km},
+    {"Label20", FieldId::betrstd},
+    {"Label21", FieldId::lzfaktor},
+    {"Label22", FieldId::EnergKost},
+    {"Label23", FieldId::JahrebetrT},
+    {"Label24", FieldId::Spezco2emission},
+};
+constexpr std::string_view kHiding[] = {"Label2",   "Label4",   "Label9",   "Label18",
+                                        "Label34",  "Label35",  "Frame3D4", "Panel3D1",
+                                        "Panel3D2", "Panel3D4", "PNRG"};
 
 }  // namespace
 
@@ -44,8 +77,11 @@ ShellState& ProjectForm::Shell() {
 
 void ProjectForm::Load() {
     host_.SetBusy(true);
-    LoadProject(state_, record_, lists_, rules_);
-    LoadEnergyValues(state_, record_);
+    const std::optional<ProjectExtras> extras = ReadProjectExtras(state_.dir);
+    LoadProject(state_, record_, lists_, rules_, extras);
+    LoadEnergyValues(state_, record_, extras);
+    for (size_t i = 0; i < kEnergyFields.size(); ++i)
+        savedEnergyTexts_[i] = record_[kEnergyFields[i]];
     FillOptionLists(lists_, state_.captions);
     if (!state_.calculationDone) {
         PrepareCatalogueList(state_);
@@ -71,6 +107,8 @@ void ProjectForm::AfterPick(FieldId field) {
     using Mode = OperatingConditions::ListMode;
     if (HasHelp(field))
         ShowHelp(field);
+    if (field == FieldId::AnwendBereich)
+        WriteEnergyProposals();
     switch (field) {
         case FieldId::AnwendBereich:
             rules_.TempbereichListRule(Mode::ApplicationPicked, lists_);
@@ -129,10 +167,22 @@ void ProjectForm::Type(FieldId field, std::string text) {
         ShowHelp(field);  // every key in an energy box shows its help
 }
 
+bool ProjectForm::Pending(FieldId field) const {
+    const size_t i = EnergyIndex(field);
+    return i < savedEnergyTexts_.size() && record_[field] != savedEnergyTexts_[i];
+}
+
+bool ProjectForm::Escape(FieldId field) {
+    if (!Pending(field))
+        return false;
+    record_[field] = savedEnergyTexts_[EnergyIndex(field)];
+    return true;
+}
+
 void ProjectForm::Enter(FieldId field) {
     if (IsEnergyField(field)) {
         ShowHelp(field);
-        EnterEnergyValue();
+        EnterEnergyValue(field);
         return;
     }
     switch (field) {
@@ -146,31 +196,53 @@ void ProjectForm::Enter(FieldId field) {
             EnterTc();
             break;
         case FieldId::tambient:
-            rules_.CondensingProposal(rules_.DesignAmbient());
-            RunCalculation();
+            EnterAmbient();
             break;
         default:
             break;
     }
 }
 
+// Reads a number box as one whole number within its sensible range; shows the range message and
+// returns false when it is not.
+bool ProjectForm::CheckNumber(FieldId field, std::optional<double>& value) {
+    SetRefrigerantLimits(state_.engine);
+    const NumberRange range =
+        SensibleRange(field, state_.engine.TMinEvaporating, state_.engine.TMaxCondensing);
+    value = WholeNumber(record_[field]);
+    if (value && range.Holds(*value))
+        return true;
+    Message(RangeMessage(field, range, state_.captions, state_.settings.CurrencyCode,
+                         state_.decimalSeparator));
+    return false;
+}
+
 void ProjectForm::EnterQ0() {
-    if (CommaValue(record_[FieldId::Q0]) <= 0) {
+    const std::optional<double> q0 = WholeNumber(record_[FieldId::Q0]);
+    // A blank box, or a number not above 0, keeps its own message.
+    if (TrimSpaces(record_[FieldId::Q0]).empty() || (q0 && *q0 <= 0)) {
         Message(state_.captions.CaptionList(52));
         return;
     }
-    RunCalculation();
+    std::optional<double> value;
+    if (CheckNumber(FieldId::Q0, value))
+        RunCalculation();
 }
 
+// The refrigerant's limits keep their own messages: below tmin, above tmax, and tc not above to.
 void ProjectForm::EnterT0() {
     SetRefrigerantLimits(state_.engine);
     const int tMin = state_.engine.TMinEvaporating;
-    if (PrefixValue(record_[FieldId::t0]) < tMin) {
+    const std::optional<double> t0 = WholeNumber(record_[FieldId::t0]);
+    if (t0 && *t0 < tMin) {
         Message(state_.captions.CaptionList(53) + std::string(kLineBreak) +
                 "tmin = " + SignPlaceNumberText(tMin) + " " + UnitLabel(1) + " !");
         return;
     }
-    if (PrefixValue(record_[FieldId::Tc]) < PrefixValue(record_[FieldId::t0])) {
+    std::optional<double> value;
+    if (!CheckNumber(FieldId::t0, value))
+        return;
+    if (CommaValue(record_[FieldId::Tc]) <= *value) {
         Message(state_.captions.CaptionList(55));
         return;
     }
@@ -180,29 +252,78 @@ void ProjectForm::EnterT0() {
 void ProjectForm::EnterTc() {
     SetRefrigerantLimits(state_.engine);
     const int tMax = state_.engine.TMaxCondensing;
-    double tc = PrefixValue(record_[FieldId::Tc]);
-    if (tc < PrefixValue(record_[FieldId::t0])) {
+    const std::optional<double> tc = WholeNumber(record_[FieldId::Tc]);
+    if (tc && *tc <= CommaValue(record_[FieldId::t0])) {
         Message(state_.captions.CaptionList(55));
         return;
     }
-    if (tc > tMax) {
+    if (tc && *tc > tMax) {
         Message(state_.captions.CaptionList(54) + std::string(kLineBreak) +
                 "tmax = " + SignPlaceNumberText(tMax) + " " + UnitLabel(1) + " !");
         return;
     }
-    rules_.ClampWinterSetPoint(CommaValue(record_[FieldId::Tc]));
+    std::optional<double> value;
+    if (!CheckNumber(FieldId::Tc, value))
+        return;
+    rules_.ClampWinterSetPoint(*value);
     RunCalculation();
 }
 
-void ProjectForm::EnterEnergyValue() {
-    SetRefrigerantLimits(state_.engine);
-    SaveEnergy();
+void ProjectForm::EnterAmbient() {
+    std::optional<double> value;
+    if (!CheckNumber(FieldId::tambient, value))
+        return;
+    rules_.CondensingProposal(rules_.DesignAmbient());
     RunCalculation();
 }
 
-void ProjectForm::SaveEnergy() {
-    if (std::optional<std::string> error = SaveEnergyValues(state_, record_))
-        Message(*error);
+void ProjectForm::EnterEnergyValue(FieldId field) {
+    std::optional<double> value;
+    if (!CheckNumber(field, value))
+        return;
+    if (SaveEnergy())
+        RunCalculation();
+}
+
+// Before calculate and O.K. save the energy boxes: a typed text that is no number in its range is
+// refused with its message, and nothing is saved or computed.
+bool ProjectForm::CheckPendingEnergyValues() {
+    for (FieldId field : kEnergyFields) {
+        std::optional<double> value;
+        if (Pending(field) && !CheckNumber(field, value))
+            return false;
+    }
+    return true;
+}
+
+// Saves the energy values. A typed text that is no number in its range is not taken: its box
+// keeps the saved number and stays pending. A file that cannot be written is named in a message,
+// and the boxes stay pending.
+bool ProjectForm::SaveEnergy() {
+    std::array<bool, 5> keep{};
+    for (size_t i = 0; i < kEnergyFields.size(); ++i) {
+        const FieldId field = kEnergyFields[i];
+        const NumberRange range = SensibleRange(field, 0, 0);
+        const std::optional<double> value = WholeNumber(record_[field]);
+        keep[i] = Pending(field) && !(value && range.Holds(*value));
+    }
+    const FileWrite write = SaveEnergyValues(state_, record_, keep);
+    if (!Saved(write, kEnergyFile))
+        return false;
+    energyBytes_ = write.bytes;
+    for (size_t i = 0; i < kEnergyFields.size(); ++i) {
+        if (!keep[i])
+            savedEnergyTexts_[i] = record_[kEnergyFields[i]];
+    }
+    return true;
+}
+
+bool ProjectForm::Saved(const FileWrite& write, const char* fileName) {
+    if (write.Written())
+        return true;
+    Message(
+        WriteFailedMessage(state_.dir.Resolve(fileName).string(), write.error, state_.captions));
+    return false;
 }
 
 void ProjectForm::Focus(FieldId field) {
@@ -227,27 +348,19 @@ void ProjectForm::Focus(FieldId field) {
     }
 }
 
+bool ProjectForm::AnswersMouseOver(std::string_view control) {
+    for (const auto& [name, field] : kHelpOf) {
+        if (name == control)
+            return true;
+    }
+    for (std::string_view name : kHiding) {
+        if (name == control)
+            return true;
+    }
+    return false;
+}
+
 void ProjectForm::MouseOver(std::string_view control) {
-    static constexpr std::pair<std::string_view, FieldId> kHelpOf[] = {
-        {"Label17", FieldId::AnwendBereich},
-        {"Label14", FieldId::WartungI},
-        {"Label15", FieldId::Fullzustand},
-        {"Label16", FieldId::Leitungsdimension},
-        {"Label19", FieldId::WaermeD},
-        {"Label7", FieldId::vdsize},
-        {"Pn44", FieldId::vdsize},
-        {"Label8", FieldId::VFlsize},
-        {"Pn45", FieldId::VFlsize},
-        {"Label31", FieldId::km},
-        {"Label20", FieldId::betrstd},
-        {"Label21", FieldId::lzfaktor},
-        {"Label22", FieldId::EnergKost},
-        {"Label23", FieldId::JahrebetrT},
-        {"Label24", FieldId::Spezco2emission},
-    };
-    static constexpr std::string_view kHiding[] = {"Label2",   "Label4",   "Label9",   "Label18",
-                                                   "Label34",  "Label35",  "Frame3D4", "Panel3D1",
-                                                   "Panel3D2", "Panel3D4", "PNRG"};
     for (const auto& [name, field] : kHelpOf) {
         if (name == control)
             return ShowHelp(field);
@@ -260,12 +373,14 @@ void ProjectForm::MouseOver(std::string_view control) {
 
 void ProjectForm::ShowHelp(FieldId field) {
     int item = HelpItem(field, record_[field], lists_, state_.captions);
-    if (field == FieldId::AnwendBereich)
-        WriteEnergyProposals(item);
     ShowHelpText(help_, field, item, state_.captions);
 }
 
-void ProjectForm::WriteEnergyProposals(int application) {
+// The energy proposals of the application picked, saved at once so that the run that follows
+// uses what the boxes show.
+void ProjectForm::WriteEnergyProposals() {
+    const int application =
+        HelpItem(FieldId::AnwendBereich, record_[FieldId::AnwendBereich], lists_, state_.captions);
     if (application < 1 || application > 7)
         return;
     const EnergyProposal& proposal = kEnergyProposals[application - 1];
@@ -273,10 +388,18 @@ void ProjectForm::WriteEnergyProposals(int application) {
     record_[FieldId::lzfaktor] = PlainNumberText(proposal.lzfaktor, sep);
     record_[FieldId::betrstd] = PlainNumberText(proposal.betrstd, sep);
     record_[FieldId::JahrebetrT] = PlainNumberText(proposal.JahrebetrT, sep);
+    SetRefrigerantLimits(state_.engine);
+    SaveEnergy();
 }
 
 void ProjectForm::RunCalculation() {
     host_.SetBusy(true);
+    // The operating values that follow from the choices alone are derived again for every run,
+    // so that the figures depend on what the form shows, not on the order of the picks.
+    rules_.SuperheatRule();
+    rules_.PipeRule();
+    rules_.InsulationRule();
+    rules_.CondenserDifferenceRule();
     rules_.WinterRule();
     rules_.MaintenanceRule();
     rules_.ChargeRule();
@@ -313,8 +436,8 @@ void ProjectForm::WriteLabels(const RunFigures& figures) {
 
 void ProjectForm::Rechbutt() {
     SetRefrigerantLimits(state_.engine);
-    SaveEnergy();
-    RunCalculation();
+    if (CheckPendingEnergyValues() && SaveEnergy())
+        RunCalculation();
 }
 
 void ProjectForm::Printbutt() {
@@ -337,11 +460,17 @@ void ProjectForm::Command3D2() {
 }
 
 void ProjectForm::Abbrechen() {
-    SaveProject(state_, record_);  // a failed write is ignored: the old file stays whole
-    std::optional<std::string> error = SaveEnergyValues(state_, record_);
-    std::optional<std::string> again = SaveEnergyValues(state_, record_);
-    if (error || again)
-        Message(error ? *error : *again);
+    if (!CheckPendingEnergyValues())
+        return;
+    const FileWrite project = SaveProject(state_, record_);
+    if (!Saved(project, kProjectFile) || !SaveEnergy() || !SaveEnergy())
+        return;
+    ProjectExtras extras{FileDigest(project.bytes), record_[FieldId::Tc], FileDigest(energyBytes_),
+                         savedEnergyTexts_};
+    if (!WriteProjectExtras(state_.dir, extras)) {
+        Saved(FileWrite{{}, errno != 0 ? errno : EIO}, kProjectExtrasFile);
+        return;
+    }
     Close();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "project/form/help_panel.h"
 #include "project/operating_conditions.h"
 #include "project/option_lists.h"
+#include "project/project_files.h"
 #include "project/project_parameters.h"
 
 namespace tessaro {
@@ -43,14 +45,26 @@ class ProjectForm {
     bool Pick(FieldId field, int item);
     // The user types into a text box (its text becomes text); no Enter.
     void Type(FieldId field, std::string text);
-    // The user presses Enter in a text box.
+    // The user presses Enter in a text box. A number box whose text is no number, or a number
+    // outside the box's sensible range, is refused with a message and nothing is computed.
     void Enter(FieldId field);
+    // The user presses Escape in a text box. An energy box whose typed text is pending gets its
+    // saved text back and the call returns true; otherwise nothing happens and it returns false
+    // (Escape then closes the form, as the window's cancel does).
+    bool Escape(FieldId field);
+    // Whether an energy box shows a typed text that is not yet in the energy file (the run uses
+    // the file's value until Enter, calculate or O.K. saves it).
+    bool Pending(FieldId field) const;
     // A control gets the focus.
     void Focus(FieldId field);
-    // The mouse moves over a caption label or panel, by control name.
+    // The mouse moves over a caption label or panel, by control name. It shows or hides help
+    // only: nothing of the project changes.
     void MouseOver(std::string_view control);
+    // Whether the form answers the mouse moving over this control.
+    static bool AnswersMouseOver(std::string_view control);
 
-    // The command buttons, on release.
+    // The command buttons, on release. O.K. closes the form only when every file was written;
+    // otherwise a message names the file and the reason, and everything entered stays.
     void Rechbutt();
     void Printbutt();
     void Command3D3();
@@ -80,12 +94,16 @@ class ProjectForm {
     void AfterPick(FieldId field);
     void ShowHelp(FieldId field);
     void HideHelp() { help_.visible = false; }
-    void WriteEnergyProposals(int application);
+    void WriteEnergyProposals();
+    bool CheckNumber(FieldId field, std::optional<double>& value);
     void EnterQ0();
     void EnterT0();
     void EnterTc();
-    void EnterEnergyValue();
-    void SaveEnergy();
+    void EnterAmbient();
+    void EnterEnergyValue(FieldId field);
+    bool CheckPendingEnergyValues();
+    bool SaveEnergy();
+    bool Saved(const FileWrite& write, const char* fileName);
     void Message(const std::string& text);
     void WriteLabels(const RunFigures& figures);
     void Close();
@@ -100,6 +118,10 @@ class ProjectForm {
     RunResult result_;
     ResultLabels labels_;
     HelpPanel help_;
+    // The texts of the energy boxes as last read from or written to the energy file.
+    std::array<std::string, 5> savedEnergyTexts_;
+    // The energy file as this form last wrote it, for the extras.
+    std::string energyBytes_;
     bool closed_ = false;
 };
 

@@ -1,8 +1,10 @@
 #include "project/form/project_form_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -112,6 +114,7 @@ constexpr FieldId kTabOrder[] = {FieldId::AnwendBereich,
 const QColor kPanelColour(236, 240, 244);
 const QColor kHotLine(196, 60, 48);
 const QColor kColdLine(40, 96, 176);
+const QColor kPendingText(176, 96, 0);
 
 }  // namespace
 
@@ -146,8 +149,7 @@ ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, Proj
     ApplyCaptions();
     SetTabOrder();
     Refresh();
-    // The form opens with the calculate button in focus: focusing a field can change the project
-    // (the application writes its energy proposals), which opening alone must not do.
+    // The form opens with the calculate button in focus, the command a user most often wants.
     rechbutt_->setFocus();
 }
 
@@ -207,8 +209,9 @@ void ProjectFormWindow::BuildFields() {
             control = combo;
         } else {
             auto* box = new QLineEdit(panel);
-            connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            connect(box, &QLineEdit::textEdited, this, [this, box, field](const QString& text) {
                 form_.Type(field, text.toStdString());
+                ShowPending(box, field);
                 RefreshHelp();
             });
             connect(box, &QLineEdit::returnPressed, this, [this, field] {
@@ -420,7 +423,7 @@ bool ProjectFormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             if (!field) {
                 form_.MouseOver(name);
-                RefreshHelp();
+                Refresh();
             }
             break;
         case QEvent::FocusIn:
@@ -430,8 +433,16 @@ bool ProjectFormWindow::eventFilter(QObject* watched, QEvent* event) {
                 RefreshHelp();
             }
             break;
-        case QEvent::MouseButtonPress:
         case QEvent::KeyPress:
+            // Escape in an energy box with a pending text gives the saved text back, instead of
+            // closing the form.
+            if (field && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+                form_.Escape(*field)) {
+                RefreshFields();
+                return true;
+            }
+            [[fallthrough]];
+        case QEvent::MouseButtonPress:
             // A click or any key in an energy box shows its help.
             if (field && IsEnergyField(*field)) {
                 form_.Focus(*field);
@@ -466,6 +477,7 @@ void ProjectFormWindow::RefreshFields() {
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             if (box->text() != text)
                 box->setText(text);
+            ShowPending(box, field);
             continue;
         }
         auto* combo = qobject_cast<QComboBox*>(control);
@@ -484,6 +496,22 @@ void ProjectFormWindow::RefreshFields() {
         combo->setCurrentIndex(index);
         combo->setPlaceholderText(index < 0 ? text : QString());
     }
+}
+
+// An energy box whose typed text is not saved yet shows it in italics and another colour, and
+// keeps it so until Enter saves it or Escape gives the saved text back.
+void ProjectFormWindow::ShowPending(QLineEdit* box, FieldId field) {
+    const bool pending = form_.Pending(field);
+    if (box->property("pending").toBool() == pending)
+        return;
+    box->setProperty("pending", pending);
+    QFont font = box->font();
+    font.setItalic(pending);
+    box->setFont(font);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text,
+                     pending ? kPendingText : QApplication::palette().color(QPalette::Text));
+    box->setPalette(palette);
 }
 
 void ProjectFormWindow::RefreshHelp() {

@@ -78,6 +78,7 @@ class ProjectFormWindow : public QDialog, private FormHost {
     void FitBackgrounds();
     void RefreshFields();
     void RefreshHelp();
+    void ShowPending(QLineEdit* box, FieldId field);
     QLabel* AddLabel(const QString& name, QWidget* parent);
     QFrame* Panel(FormPanel panel) const { return panels_[static_cast<size_t>(panel)]; }
 

@@ -86,8 +86,8 @@ TEST_F(CalcTest, PrintsTheFieldsAndLabelsOfTheExampleProject) {
         "WartungI=Gut\nFullzustand=Korrekt\nLeitungsdimension=Normal\nWaermeD=Normal\n"
         "km=Standard\nVerdichterbauart=Hubkolben\nRGart=Lüfterdrehzahlregelung\n"
         "WinterRGart=25 °C\nTc=45\nbetrstd= 18\nlzfaktor= .75\nEnergKost= .28\n"
-        "JahrebetrT= 365\nSpezco2emission= .38\ntSLeit=-5\nLeistZ=3.47\nBetrKo=2776\n"
-        "kWstunden=( 9915 kWh/a)\nco2consum=3.7\n");
+        "JahrebetrT= 365\nSpezco2emission= .38\ntSLeit=3\nLeistZ=3.31\nBetrKo=2917\n"
+        "kWstunden=( 10418 kWh/a)\nco2consum=3.9\n");
     EXPECT_TRUE(o.err.empty());
 }
 
@@ -146,7 +146,7 @@ TEST_F(CalcTest, PrintWritesAReportThatLaysOutAsOnePage) {
     bool costShown = false;
     for (const DrawStep& step : layout.steps) {
         EXPECT_LE(step.y, 0.9 * layout.page.height);
-        costShown = costShown || step.text.find("2776 EUR/a") != std::string::npos;
+        costShown = costShown || step.text.find("2917 EUR/a") != std::string::npos;
     }
     EXPECT_TRUE(costShown);
 }

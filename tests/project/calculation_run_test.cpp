@@ -10,14 +10,15 @@ using test::FormFixture;
 
 class CalculationRunTest : public FormFixture {};
 
-// The typical project: cold store, Q0 10 kW, t0 -10 °C, ambient 32 °C, condenser and evaporator
-// of normal size (13 K), km item 2, no winter control, control mode item 5, compressor item 2,
-// insulation item 2 (10 K suction superheat), pipes item 2 (1 K loss), energy 12 h/d, running-time
-// factor 0.8, 0.2 EUR/kWh, 365 d/a, 0.5 kg/kWh.
+// The typical project: cold store, Q0 10 kW, t0 -10 °C, ambient 32 °C, condenser of normal size
+// (13 K), large evaporator (5 K superheat), km item 2, no winter control, control mode item 5,
+// compressor item 2, insulation item 3 (5 K suction superheat), pipes item 2 (1 K loss), energy
+// 12 h/d, running-time factor 0.8, 0.2 EUR/kWh, 365 d/a, 0.5 kg/kWh.
 //
 // By hand from R22.DAT and the correlations:
 //   Tc = 32 + 13 = 45; no winter control: tw = 13 + 10 = 23, reduction 22^0.8 = 11.855999;
-//   tcEff = 33.144001; tSuction = -10 + 0 + 10 = 0 (EvaporatorSuperheat is 0 after a load).
+//   tcEff = 33.144001; tSuction = -10 + 5 + 5 = 0 (the superheat follows the evaporator size
+//   from the load on).
 //   At 263.15 K (a table row): p0 = 3.54786 bar, hVapour0 = 401.198 kJ/kg.
 //   At 306.294 K: pc = 12.925508 bar, hLiquidC = 240.664482, hVapourC = 414.959096.
 //   dpdT0 = 3.67492 - 3.54786 = 0.12706; slopeRatio = 2.619965.

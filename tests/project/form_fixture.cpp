@@ -28,10 +28,12 @@ FormFixture::FormFixture() {
         main[static_cast<size_t>(96 + k - 1)] = "CL" + std::to_string(k);
     temp.Write("Caption.TST", Lines(main));
     temp.Write("VerbCapt.TST", Lines(Named("V", 24)));
-    std::vector<std::string> program = Named("P", 60);
+    std::vector<std::string> program = Named("P", CaptionTables::kProgramEntries);
     program[37] = "M86";  // program entries 38..40 share their slots with main entries 86..88
     program[38] = "M87";
     program[39] = "M88";
+    for (int n : {61, 62, 63})  // the messages that name a range or a file and its reason
+        program[static_cast<size_t>(n - 1)] = "\"P" + std::to_string(n) + " %1, %2\"";
     temp.Write("TessaroCap.TST", Lines(program));
     info = Named("I", 66);
     temp.Write("infoTXT.TST", Lines(info));
@@ -50,8 +52,8 @@ void FormFixture::WriteProject(const std::vector<std::string>& lines) {
 }
 
 void FormFixture::WriteTypicalProject() {
-    WriteProject({"R22", "10", "-10", "32", "P4", "P9", "P9", "P9", "P15", "P19", "P23", "P26",
-                  "P9", "P14", "P35", "M87", "P45", "P33"});
+    WriteProject({"R22", "10", "-10", "32", "P4", "P10", "P9", "P9", "P15", "P19", "P23", "P26",
+                  "P9", "P15", "P35", "M87", "P45", "P33"});
     WriteEnergy("12,0.8,0.2,365,0.5\r\n");
 }
 

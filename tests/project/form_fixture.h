@@ -49,7 +49,8 @@ class FormFixture : public ::testing::Test {
 
     // The project file from its 18 lines.
     void WriteProject(const std::vector<std::string>& lines);
-    // A typical project: a cold store (application 4, range -10 °C) of 10 kW with R22.
+    // A typical project: a cold store (application 4, range -10 °C) of 10 kW with R22, a large
+    // evaporator (5 K superheat) and a suction line of insulation item 3 (5 K).
     void WriteTypicalProject();
     void WriteEnergy(const std::string& line) { temp.Write("energk.dat", line); }
     // Replaces the info text entry n (and reloads the info table).

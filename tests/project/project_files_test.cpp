@@ -2,6 +2,7 @@
 // files.
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -101,18 +102,22 @@ TEST_F(ProjectFilesTest, EnergyValuesAreShownAsSignPlaceTextsAndWrittenWithAPoin
     f.Type(FieldId::EnergKost, "0,25");
     f.Type(FieldId::JahrebetrT, "");
     f.Enter(FieldId::EnergKost);
-    EXPECT_EQ(temp.Read("energk.dat"), "12,0.8,0.25,0,-0.5\r\n");
+    // The box emptied without Enter is no number: it keeps its saved value and stays pending.
+    EXPECT_EQ(temp.Read("energk.dat"), "12,0.8,0.25,365,-0.5\r\n");
     EXPECT_EQ(f.Record().energy.EnergKost, 0.25);
+    EXPECT_FALSE(f.Pending(FieldId::EnergKost));
+    EXPECT_TRUE(f.Pending(FieldId::JahrebetrT));
 }
 
 // The largest values written into the energy file read back, all five of them.
 TEST_F(ProjectFilesTest, ExtremeEnergyValuesSurviveTheFile) {
     WriteTypicalProject();
-    WriteEnergy("1,1,1,1,1\r\n");
-    ProjectForm& f = Open();
-    f.Type(FieldId::betrstd, "1.7976931348623157e308");
-    f.Type(FieldId::EnergKost, "-1.7976931348623157e308");
-    f.Enter(FieldId::EnergKost);
+    ProjectParameters extreme;
+    for (FieldId field : kEnergyFields)
+        extreme[field] = "1";
+    extreme[FieldId::betrstd] = "1.7976931348623157e308";
+    extreme[FieldId::EnergKost] = "-1.7976931348623157e308";
+    ASSERT_TRUE(SaveEnergyValues(state, extreme).Written());
     EnergyNumbers energy{};
     ReadEnergyNumbers(state, energy);
     EXPECT_EQ(energy.betrstd, std::numeric_limits<double>::max());
@@ -168,7 +173,9 @@ TEST_F(ProjectFilesTest, AnEnergyFileThatCannotBeWrittenIsReportedOnceByName) {
     std::filesystem::create_directories(temp.Path() / "energk.dat" / "x");
     f.Abbrechen();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("energk.dat"), std::string::npos);
+    EXPECT_EQ(messages.shown[0].text, "P63 " + (temp.Path() / "energk.dat").string() + ", P67 (" +
+                                          std::strerror(EISDIR) + ")\r\nP64");
+    EXPECT_EQ(host.closes, 0);  // the form stays open with everything entered
 }
 
 // Every field and result label that an opened form shows.
@@ -214,7 +221,10 @@ TEST_F(ProjectFilesTest, ANamedPipeInPlaceOfAFileIsNeitherReplacedNorWaitedOn) {
     ASSERT_EQ(test::EndsWithinBounds([&] { f.Abbrechen(); }), "");
     f.Abbrechen();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("energk.dat"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("TempPart.dat"), std::string::npos);
+    f.Rechbutt();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[1].text.find("energk.dat"), std::string::npos);
     for (const char* name : {"TempPart.dat", "energk.dat"})
         EXPECT_TRUE(std::filesystem::is_fifo(temp.Path() / name)) << name;
 }

@@ -109,7 +109,7 @@ TEST_F(ProjectFormWindowTest, ShowsWhatTheFormComputesAtLoadAndAfterPicks) {
             EXPECT_EQ(Shown(name).toStdString(), headless.ControlText(name)) << name << after;
     };
     expectShown(" at load");
-    EXPECT_EQ(Shown("LeistZ"), "3.47");
+    EXPECT_EQ(Shown("LeistZ"), "3.31");
     // Every field and result label carries a name a screen reader can say.
     for (int i = 0; i < kFieldCount; ++i) {
         const auto name = std::string(FieldName(static_cast<FieldId>(i)));
@@ -145,13 +145,51 @@ TEST_F(ProjectFormWindowTest, ARejectedEnterShowsItsMessageAndKeepsTheResult) {
     EXPECT_EQ(infoLine, folder->state.captions.CaptionList(40));
 }
 
-TEST_F(ProjectFormWindowTest, FocusOnTheApplicationProposesTheEnergyValues) {
+// Looking changes nothing: focus, Tab and the mouse over the application's caption show help
+// only. A pick writes the proposals, saves them at once, and every box shows what the form holds.
+TEST_F(ProjectFormWindowTest, LookingChangesNothingAndAPickShowsItsSavedProposals) {
     Open();
     TypeAndEnter("betrstd", "5");
-    EXPECT_EQ(Shown("betrstd"), "5");
+    const std::string energy = folder->temp.Read("energk.dat");
     Child<QComboBox>("AnwendBereich")->setFocus();
-    EXPECT_NE(Shown("betrstd"), "5");
-    EXPECT_FALSE(Shown("lzfaktor").isEmpty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::mouseMove(Child<QLabel>("Label17"));
+    MouseOver("Label17");
+    EXPECT_TRUE(Child<QFrame>("AssitPN")->isVisible());
+    EXPECT_EQ(Shown("betrstd"), "5");
+    EXPECT_EQ(folder->temp.Read("energk.dat"), energy);
+
+    PickNext("AnwendBereich");  // process cooling: 18 h, 0.9, 365 d
+    const ProjectForm& form = window->Form();
+    for (FieldId field : kEnergyFields) {
+        const char* name = FieldName(field).data();
+        EXPECT_EQ(Shown(name).toStdString(), form.Record()[field]) << name;
+    }
+    EXPECT_EQ(Shown("betrstd"), "18");
+    EXPECT_EQ(folder->temp.Read("energk.dat").substr(0, 7), "18,0.9,");
+}
+
+// A typed energy value that is not saved yet looks pending until Enter; Escape gives the saved
+// text back and leaves the form open.
+TEST_F(ProjectFormWindowTest, APendingEnergyValueLooksSoUntilEnterOrEscape) {
+    Open();
+    QLineEdit* box = Child<QLineEdit>("EnergKost");
+    const QString saved = box->text();
+    const QColor normal = box->palette().color(QPalette::Text);
+    box->setFocus();
+    QTest::keyClicks(box, "9");
+    EXPECT_TRUE(box->font().italic());
+    EXPECT_NE(box->palette().color(QPalette::Text), normal);
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(box->text(), saved);
+    EXPECT_FALSE(box->font().italic());
+
+    TypeAndEnter("EnergKost", "0.3");
+    EXPECT_FALSE(box->font().italic());
+    EXPECT_EQ(box->palette().color(QPalette::Text), normal);
+    QTest::keyClick(box, Qt::Key_Escape);  // nothing pending: Escape cancels the form
+    EXPECT_FALSE(window->isVisible());
 }
 
 // The help panel shows the info text of the control under the mouse or in focus, or hides.
