@@ -414,24 +414,35 @@ void ProjectForm::RunCalculation() {
     inputs.roundTheClock =
         ItemNumber(record_[FieldId::RGart], ItemTexts(FieldId::RGart, captions), false) == 1;
     ReadEnergyNumbers(state_, record_.energy);
-    WriteLabels(tessaro::RunCalculation(state_, inputs, operating_, record_.energy, result_));
+    // Every run starts afresh and computes nothing from a capacity or temperature that is no
+    // number: figures that cannot be computed are not shown, rather than those of an earlier run.
+    result_ = RunResult{};
+    RunFigures figures;
+    if (RunInputsAreNumbers())
+        figures = tessaro::RunCalculation(state_, inputs, operating_, record_.energy, result_);
+    WriteLabels(figures);
     state_.calculationDone = true;
     host_.SetBusy(false);
 }
 
+bool ProjectForm::RunInputsAreNumbers() const {
+    const std::optional<double> q0 = WholeNumber(record_[FieldId::Q0]);
+    return q0 && SensibleRange(FieldId::Q0, 0, 0).Holds(*q0) && WholeNumber(record_[FieldId::t0]) &&
+           WholeNumber(record_[FieldId::Tc]);
+}
+
 void ProjectForm::WriteLabels(const RunFigures& figures) {
     const char sep = state_.decimalSeparator;
-    if (figures.tSuction)
-        labels_.tSLeit = PlainNumberText(*figures.tSuction, sep);
-    if (figures.COP)
-        labels_.LeistZ = PlainNumberText(*figures.COP, sep);
-    if (figures.RunningCost)
-        labels_.BetrKo = PlainNumberText(*figures.RunningCost, sep);
-    if (figures.AnnualEnergy) {
-        labels_.kWstunden = "(" + SignPlaceNumberText(*figures.AnnualEnergy) + " kWh/a)";
-    }
-    if (figures.AnnualCO2)
-        labels_.co2consum = PlainNumberText(*figures.AnnualCO2, sep);
+    const auto text = [sep](const std::optional<double>& figure) {
+        return figure ? PlainNumberText(*figure, sep) : std::string();
+    };
+    labels_.tSLeit = text(figures.tSuction);
+    labels_.LeistZ = text(figures.COP);
+    labels_.BetrKo = text(figures.RunningCost);
+    labels_.kWstunden = figures.AnnualEnergy
+                            ? "(" + SignPlaceNumberText(*figures.AnnualEnergy) + " kWh/a)"
+                            : std::string();
+    labels_.co2consum = text(figures.AnnualCO2);
 }
 
 void ProjectForm::Rechbutt() {

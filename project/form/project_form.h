@@ -105,6 +105,7 @@ class ProjectForm {
     bool SaveEnergy();
     bool Saved(const FileWrite& write, const char* fileName);
     void Message(const std::string& text);
+    bool RunInputsAreNumbers() const;
     void WriteLabels(const RunFigures& figures);
     void Close();
 

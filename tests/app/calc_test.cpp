@@ -203,6 +203,113 @@ TEST_F(CalcTest, ALowerCaseLanguageCodeShowsItsScript) {
     EXPECT_NE(o.out.find("\nAnwendBereich=" + item + "\n"), std::string::npos) << o.out;
 }
 
+// The figures of an output: the lines of the five result labels.
+std::string Figures(const Outcome& o) {
+    return LabelLines(o);
+}
+
+// The line NAME=... of an output.
+std::string Line(const Outcome& o, const std::string& name) {
+    const size_t start = o.out.find("\n" + name + "=");
+    return start == std::string::npos
+               ? ""
+               : o.out.substr(start + 1, o.out.find('\n', start + 1) - start - 1);
+}
+
+// The same project shows the same figures in every language: the shipped example (saved in
+// German) and a project saved in English, whose texts no other language's lists hold.
+TEST_F(CalcTest, TheSameProjectShowsTheSameFiguresInEveryLanguage) {
+    temp.CopyAllData();
+    const Outcome german = Run({});
+    ASSERT_EQ(german.status, 0) << german.err;
+    const char* const kCodes[] = {"GER", "ENG", "FRA", "ESP", "ITA", "POR", "NDL", "SWE",
+                                  "POL", "HUN", "ROM", "TRK", "RUS", "BUL", "GRE", "ARA"};
+    for (const char* code : kCodes) {
+        const Outcome o = Run({"--lang", code});
+        EXPECT_EQ(Figures(o), Figures(german)) << code;
+        EXPECT_EQ(o.out.find("Kühlraum"),
+                  code == std::string("GER") ? o.out.find("Kühlraum") : std::string::npos)
+            << code;
+    }
+    ASSERT_EQ(
+        Run({"--lang", "ENG", "pick", "AnwendBereich", "6", "pick", "RGart", "5", "ok"}).status, 0);
+    const Outcome english = Run({"--lang", "ENG"});
+    EXPECT_EQ(Line(english, "AnwendBereich"), "AnwendBereich=Industrial refrigeration");
+    for (const char* code : {"GER", "FRA", "RUS", "ARA"}) {
+        const Outcome o = Run({"--lang", code});
+        EXPECT_EQ(Figures(o), Figures(english)) << code;
+    }
+    EXPECT_EQ(Line(Run({"--lang", "GER"}), "AnwendBereich"), "AnwendBereich=Industriekälte");
+}
+
+// A pick's energy proposals count at once: calculate afterwards changes nothing.
+TEST_F(CalcTest, ProposalsCountWhenTheyAreShown) {
+    const Outcome picked = Run({"pick", "AnwendBereich", "3"});
+    EXPECT_EQ(Line(picked, "lzfaktor"), "lzfaktor=0.9");
+    EXPECT_EQ(Figures(picked), Figures(Run({"pick", "AnwendBereich", "3", "calculate"})));
+    EXPECT_EQ(temp.Read("energk.dat"), "18,0.9,0.28,365,0.38\r\n");
+}
+
+// O.K. and reopening show the same texts and figures: the condensing temperature typed and the
+// superheat of the evaporator come back. A project file another program changed loads as it says.
+TEST_F(CalcTest, ReopeningRestoresThePlantAsShown) {
+    const Outcome closed = Run({"pick", "AnwendBereich", "3", "enter", "Tc", "44", "ok"});
+    ASSERT_EQ(closed.status, 0) << closed.err;
+    const Outcome reopened = Run({});
+    EXPECT_EQ(reopened.out, closed.out);
+    EXPECT_EQ(Line(reopened, "tSLeit"), "tSLeit=15");
+
+    std::string project = temp.Read("TempPart.dat");
+    project.replace(project.find("\"55\""), 4, "\"56\"");  // Q0 changed by another program
+    temp.Write("TempPart.dat", project);
+    EXPECT_EQ(Line(Run({}), "Tc"), "Tc=45");
+}
+
+// Focus, Tab and the mouse over a caption show help only.
+TEST_F(CalcTest, LookingChangesNothing) {
+    ASSERT_EQ(Run({"enter", "betrstd", "5"}).status, 0);
+    const std::string energy = temp.Read("energk.dat");
+    const Outcome plain = Run({});
+    for (const char* action : {"focus", "hover"}) {
+        const Outcome looked =
+            Run({action, action == std::string("focus") ? "AnwendBereich" : "Label17"});
+        EXPECT_EQ(looked.out, plain.out) << action;
+        EXPECT_EQ(temp.Read("energk.dat"), energy) << action;
+    }
+}
+
+// Texts that are no number, or lie outside a box's range, are refused with a message that names
+// the box; nothing is computed from them.
+TEST_F(CalcTest, NumbersOutsideTheirRangeAreRefused) {
+    const Outcome plain = Run({});
+    const Outcome o = Run({"enter", "t0", "abc", "enter", "Tc", "", "enter", "Q0", "1e308", "enter",
+                           "EnergKost", "-300", "enter", "tambient", "61"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Figures(o), Figures(plain));
+    for (const char* message :
+         {"message: to :\r\nBitte eine Zahl von -60 °C bis 70 °C eingeben.\n", "message: tc :\r\n",
+          "message: Qo :\r\n", "message: Strompreis :\r\n", "message: Umgebungstemperatur :\r\n"})
+        EXPECT_NE(o.out.find(message), std::string::npos) << message;
+    EXPECT_EQ(temp.Read("energk.dat"), "18,0.75,0.28,365,0.38\r\n");
+}
+
+// O.K. that cannot write the project says which file and why, keeps the old files whole, and
+// leaves the form open (exit status 1 for a script).
+TEST_F(CalcTest, AFailedSaveSaysSoAndKeepsEverything) {
+    const std::string energy = temp.Read("energk.dat");
+    std::filesystem::remove(temp.Path() / "TempPart.dat");
+    std::filesystem::create_directories(temp.Path() / "TempPart.dat" / "x");
+    const Outcome o = Run({"enter", "Q0", "9", "ok"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.out.find("message: Die Datei " + (temp.Path() / "TempPart.dat").string() +
+                         " konnte nicht geschrieben werden"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("\nQ0=9\n"), std::string::npos);
+    EXPECT_EQ(temp.Read("energk.dat"), energy);
+    EXPECT_FALSE(temp.Exists("TempPartX.dat"));
+}
+
 TEST_F(CalcTest, UsageErrorsWriteNothing) {
     const std::string project = temp.Read("TempPart.dat");
     const std::string energy = temp.Read("energk.dat");

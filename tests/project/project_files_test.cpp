@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <map>
 #include <utility>
 
 #include "project/form_fixture.h"
@@ -71,6 +72,61 @@ TEST_F(ProjectFilesTest, AProjectOfAnotherLanguageKeepsItsTextsAndTakesTheOtherB
     EXPECT_EQ(f.Operating().MaintenanceOffset, 0);  // unknown text: left as it was
     EXPECT_EQ(f.Operating().FillFactor, 1);
     EXPECT_EQ(f.Record()[FieldId::Tc], "45");
+}
+
+// Program captions of a made-up language: entry n is prefix + n, except those given.
+void WriteProgramCaptions(const test::TempDir& temp, const std::string& code,
+                          const std::string& prefix, const std::map<int, std::string>& given) {
+    std::string text;
+    for (int n = 1; n <= CaptionTables::kProgramEntries; ++n) {
+        const auto it = given.find(n);
+        text += (it != given.end() ? it->second : prefix + std::to_string(n)) + "\r\n";
+    }
+    temp.Write("TessaroCap." + code, EncodeText(text, CodePageOfLanguage(code)));
+}
+
+// A project saved in another language is read as the same items: the one language whose lists
+// hold most of its choices is taken for all of them, so a text two languages share ("Mid": the
+// normal size in German, the small one in English) is read as that language's item. The bytes are
+// decoded in each language's own code page.
+TEST_F(ProjectFilesTest, ChoicesSavedInAnotherLanguageReadAsTheSameItems) {
+    WriteProgramCaptions(temp, "GER", "G", {{9, "Mid"}});
+    WriteProgramCaptions(temp, "ENG", "E", {{8, "Mid"}});
+    WriteProgramCaptions(temp, "RUS", "R", {{6, "Промышленный холод"}});
+    struct Case {
+        std::vector<std::string> lines;
+        std::vector<std::pair<FieldId, std::string>> expected;
+    };
+    const Case cases[] = {
+        {{"R22", "10", "-10", "32", "E4", "Mid", "E9", "E9", "E15", "E19", "E23", "E26", "E9",
+          "E14", "E35", "E39", "E45", "E33"},
+         {{FieldId::AnwendBereich, "P4"},
+          {FieldId::vdsize, "P8"},
+          {FieldId::Tempbereich, "P19"},
+          {FieldId::WinterRGart, "P33"},
+          {FieldId::Verdichterbauart, "M87"}}},
+        {{"R22", "10", "-10", "32", "G4", "Mid", "G8", "G9", "G15", "G18", "G23", "G26", "G9",
+          "G14", "Unknown", "G39", "G45", "43 °C"},
+         {{FieldId::vdsize, "P9"},
+          {FieldId::Tempbereich, "P18"},
+          {FieldId::km, "Unknown"},
+          {FieldId::WinterRGart, "43 °C"}}},
+        {{"R22", "10", "-10", "32", "Промышленный холод", "R9", "", "", "", "", "", "", "", "", "",
+          "", "", ""},
+         {{FieldId::AnwendBereich, "P6"}, {FieldId::vdsize, "P9"}, {FieldId::AnlGroesse, ""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines[4]);
+        std::string text;
+        for (const std::string& line : c.lines)
+            text += "\"" + line + "\"\r\n";
+        const bool russian = c.lines[4].starts_with("\xD0");
+        temp.Write("TempPart.dat",
+                   EncodeText(text, russian ? CodePage::Windows1251 : CodePage::Windows1252));
+        ProjectForm& f = OpenFirst();
+        for (const auto& [field, item] : c.expected)
+            EXPECT_EQ(f.Record()[field], item) << FieldName(field);
+    }
 }
 
 TEST_F(ProjectFilesTest, AMissingOrShortProjectFileLeavesFieldsEmpty) {
