@@ -25,6 +25,7 @@
 #include "ui/backdrop.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
+#include "ui/qt_translations.h"
 #include "ui/twips.h"
 
 namespace tessaro {
@@ -277,6 +278,8 @@ void MainWindow::SetButtonPicture(ui::PictureButton& button, std::string_view na
 }
 
 void MainWindow::ApplyMainCaptions() {
+    // Qt's own texts (the message boxes' buttons, the printer setup) follow the language too.
+    ui::UseQtTranslations(state_.settings.LanguageCode);
     const CaptionTables& c = state_.captions;
     const QString caption =
         ui::ToQString(std::string(kApplicationTitle) + " - " + state_.captions.Program(1));

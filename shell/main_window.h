@@ -49,7 +49,9 @@ class MainWindow : public QMainWindow {
     // The help box's runner; by default a HelpBoxDialog shown modally.
     void SetHelpBoxRunner(DialogRunner runner) { helpBoxRunner_ = std::move(runner); }
 
-    // Sets every caption and button picture from the caption tables of the current language.
+    // Sets every caption and button picture from the caption tables of the current language, and
+    // Qt's own texts in that language. Runs at the window's start, on every switch of the language
+    // and after the welcome dialog.
     void ApplyMainCaptions();
     // The activation handler: once per run (unless a sibling program started this one) the welcome
     // dialog and the captions of the language chosen there; every time the information panel and

@@ -32,6 +32,9 @@ MessageAnswer QtMessageBox::Show(const std::string& text, const std::string& tit
     QMessageBox box(QtIcon(icon), QString::fromStdString(title), body, QMessageBox::NoButton,
                     parent_);
     box.setObjectName("MessageBox");
+    // Qt's standard buttons, so that Qt's catalogue of the language gives their texts. Enter
+    // answers the default button; Escape and the window frame answer No to a question and OK
+    // to a message.
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -39,6 +42,8 @@ MessageAnswer QtMessageBox::Show(const std::string& text, const std::string& tit
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     return MessageAnswer::Ok;
 }

@@ -7,7 +7,8 @@ class QWidget;
 namespace tessaro::ui {
 
 // The program's message box on QMessageBox: modal over its parent window, with the icon and the
-// buttons asked for; returns the button pressed (closing it counts as OK or No).
+// buttons asked for, whose texts Qt gives in its current language; returns the button pressed
+// (Escape or closing it counts as OK or No).
 class QtMessageBox : public MessageBox {
   public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}

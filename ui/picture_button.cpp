@@ -90,7 +90,9 @@ void PictureButton::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureButton::PlaceLabel() {
-    label_->setGeometry(kSymbolWidth, 0, std::max(0, width() - kSymbolWidth - 4), height());
+    // The symbol takes the same share of a button shown smaller than its picture.
+    const int symbol = kSymbolWidth * width() / kDesignSize.width();
+    label_->setGeometry(symbol, 0, std::max(0, width() - symbol - 4), height());
 }
 
 }  // namespace tessaro::ui

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/screen_fit.h"
+
 namespace tessaro::ui {
 
 double TwipsPerPixel() {
@@ -38,14 +40,7 @@ ScreenTwips ScreenSizeTwips() {
 }
 
 void CentreOnScreen(QWidget& window) {
-    const QScreen* screen =
-        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    const QRect area = screen->geometry();
-    const QSize size = window.frameGeometry().size();
-    window.move(area.x() + (area.width() - size.width()) / 2,
-                area.y() + (area.height() - size.height()) / 2);
+    PlaceInsideScreen(window);
 }
 
 }  // namespace tessaro::ui

@@ -27,8 +27,8 @@ struct ScreenTwips {
 };
 ScreenTwips ScreenSizeTwips();
 
-// Places a window in the middle of the screen: top = (screen height - window height) / 2, left =
-// (screen width - window width) / 2.
+// Places a window in the middle of the screen's available area (without the desktop's panels),
+// moved the least needed to lie wholly inside it (see PlaceInsideScreen).
 void CentreOnScreen(QWidget& window);
 
 }  // namespace tessaro::ui

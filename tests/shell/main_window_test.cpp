@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 #include <filesystem>
 
@@ -18,6 +22,7 @@
 #include "shell/start_up.h"
 #include "support/temp_dir.h"
 #include "ui/picture_button.h"
+#include "ui/qt_translations.h"
 
 namespace tessaro {
 namespace {
@@ -199,6 +204,34 @@ TEST_F(Main, AboutMessageWithAndWithoutLanguageInformation) {
     EXPECT_EQ(messages.shown[1].title, "Tessaro");
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
     EXPECT_TRUE(InfoShown(*window));
+}
+
+// Qt's own texts (here the Yes button of a message box) follow the language from the window's
+// start, through the language menu and the welcome dialog; a language that is not available
+// changes them no more than the captions.
+TEST_F(Main, QtTextsFollowTheLanguage) {
+    if (!QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).exists("qtbase_de.qm"))
+        GTEST_SKIP() << "Qt's German catalogue is not installed";
+    const auto yes = [] {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes);
+        return box.button(QMessageBox::Yes)->text().toStdString();
+    };
+    ui::UseQtTranslations("ENG");
+    auto window = Make();
+    EXPECT_EQ(yes(), "&Ja");
+    std::filesystem::remove(temp.Path() / "Caption.FRA");
+    Find<QAction>(*window, "French")->trigger();
+    EXPECT_EQ(yes(), "&Ja");
+    Find<QAction>(*window, "ENGlish")->trigger();
+    EXPECT_EQ(yes(), "&Yes");
+    Find<QAction>(*window, "German")->trigger();
+    EXPECT_EQ(yes(), "&Ja");
+
+    state.settings.WelcomeShown = 0;
+    window->FirstActivation();
+    ASSERT_EQ(welcomes, 1);
+    EXPECT_EQ(yes(), "&Yes") << "the welcome dialog chose English";
 }
 
 // The welcome is offered on the first activation only (showing the window activates it), never
