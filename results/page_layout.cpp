@@ -8,9 +8,9 @@ namespace {
 
 // The frame of the page area as four lines: left, right, top and bottom edge.
 void DrawPageFrame(double bottom, PageDrawing& page) {
-    const double left = 0.08 * page.W();
-    const double right = 0.94 * page.W();
-    const double top = 0.16 * page.H();
+    const double left = kFrameLeft * page.W();
+    const double right = kFrameRight * page.W();
+    const double top = kFrameTop * page.H();
     const double low = bottom * page.H();
     page.Line(left, top, left, low);
     page.Line(right, top, right, low);
@@ -22,17 +22,14 @@ void DrawPageFrame(double bottom, PageDrawing& page) {
 
 ReportPageLayout LayoutReportPage(const ReportPage& report) {
     const PageSize size = PageSizeWithFallback(report.printerPage);
-    PageDrawing page(size, report.fontName);
+    PageDrawing page(size, report.fontName, report.measure);
     if (report.variant == ReportVariant::Screen) {
-        page.SetFontSize(8);
         DrawReportHeading(report.heading, page);
-        page.SetFontSize(8);
         DrawPageFrame(0.91, page);
     } else {
-        page.SetFontSize(10);
         DrawPageFrame(0.9, page);
     }
-    LayoutReportRecords(report.records, report.variant, page);
+    LayoutReportRecords(report.records, page);
     return {size, page.TakeSteps()};
 }
 

@@ -15,6 +15,7 @@ struct ReportPage {
     std::string fontName;              // FontName, for every text
     ReportHeading heading;             // drawn on the screen only
     std::vector<std::string> records;  // the records of the report file
+    TextMeasure measure;               // how the printer sets a text; none: sizes as given
 };
 
 // The page laid out: its size after the fallback and the steps that draw it, in order.
@@ -24,10 +25,13 @@ struct ReportPageLayout {
 };
 
 // The whole page image of the report as drawing steps; the windows only paint them.
-// Screen: font size 8, the heading block, the page frame from (0.08 W, 0.16 H) to
-// (0.94 W, 0.91 H), then the records in size 8.
-// Printer: font size 10, the page frame down to 0.9 H, then the records in size 10 with bold
-// headings; no heading block (the title is printed only as the heading record of the file).
+// Screen: the heading block (size 8), the page frame from (0.08 W, 0.14 H) to (0.94 W, 0.91 H),
+// then the records.
+// Printer: the page frame down to 0.9 H, then the records; no heading block (the title is
+// printed only as the heading record of the file).
+// The records are the same on both, in the printed size with bold headings, so that the report
+// view shows what the printer prints. With a measure, every text too large for its room is set
+// smaller.
 ReportPageLayout LayoutReportPage(const ReportPage& report);
 
 }  // namespace tessaro

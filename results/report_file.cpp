@@ -164,11 +164,16 @@ void AddResults(ReportRecords& r, const ReportTexts& t) {
         r.Blank();
     }
     r.Rule();
-    r.Text(kWebAddressLine);
+    r.Text(WebAddressLine(t.captions));
     r.Blank();
 }
 
 }  // namespace
+
+std::string WebAddressLine(const CaptionTables& captions) {
+    const std::string& entry = captions.Program(kWebAddressLineEntry);
+    return TrimSpaces(entry).empty() ? std::string(kWebAddressLine) : entry;
+}
 
 std::string ReportTitle(std::string_view languageCode, const CaptionTables& captions) {
     const std::string language = UpperAscii(languageCode);

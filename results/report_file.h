@@ -15,8 +15,11 @@ class CaptionTables;
 // the printout. It lies in the working folder.
 inline constexpr std::string_view kReportFileName = "ergEN1.DAT";
 
-// The fixed line of the product that names its web address, the last text line of the report.
+// The line of the product that names its web address, the last text line of the report: program
+// caption entry 69 of the language, or the bare address where the entry is empty.
 inline constexpr std::string_view kWebAddressLine = "www.tessaro-software.com";
+inline constexpr int kWebAddressLineEntry = 69;
+std::string WebAddressLine(const CaptionTables& captions);
 
 // In-band markers of a report record: a heading, and the split between label and value.
 inline constexpr std::string_view kHeadingMarker = "&$$";

@@ -1,6 +1,7 @@
 #include "results/report_printing.h"
 
 #include "results/page_layout.h"
+#include "results/report_fonts.h"
 #include "results/report_reader.h"
 #include "shell/shell_state.h"
 #include "ui/printer.h"
@@ -27,6 +28,7 @@ void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view
     report.printerPage = {printer.PageWidth(), printer.PageHeight()};
     report.fontName = printer.FontName();
     report.records = ReadReportFile(state.dir, state.settings.LanguageCode);
+    report.measure = MeasurePrintedText;
     const ReportPageLayout layout = LayoutReportPage(report);
     PrintSteps(layout.steps, printer);
     printer.SetBold(false);

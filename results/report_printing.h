@@ -17,9 +17,10 @@ class Printer;
 void PrintSteps(const std::vector<DrawStep>& steps, ui::Printer& printer);
 
 // PrintReport: reads "ergEN1.DAT" again and prints it on one sheet with the page model of the
-// report view (W and H from the printer, 2150 by 2900 when it reports none): font size 10, the
-// page frame down to 0.9 H, the records in size 10 with the headings bold, no heading block (the
-// title is printed only as the heading record of the file). Then the page and the document end.
+// report view (W and H from the printer, 2150 by 2900 when it reports none): the page frame down
+// to 0.9 H, the records in size 10 with the headings bold (a text too large for its room smaller),
+// no heading block (the title is printed only as the heading record of the file). Then the page
+// and the document end.
 // The printer keeps the font name the print settings gave it. A missing report file prints the
 // frame alone.
 void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view title);

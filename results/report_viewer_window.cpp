@@ -5,9 +5,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "results/report_date.h"
 #include "results/report_file.h"
+#include "results/report_fonts.h"
 #include "results/report_heading.h"
 #include "results/report_printing.h"
 #include "results/report_reader.h"
@@ -16,6 +20,7 @@
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
 #include "ui/printer.h"
+#include "ui/screen_fit.h"
 #include "ui/twips.h"
 
 namespace tessaro {
@@ -28,6 +33,13 @@ constexpr double kWindowHeight = 13500;
 constexpr double kPanelWidth = 2850;
 constexpr double kBandWidth = 120;
 constexpr double kAccentWidth = 45;
+
+// The smallest window: the page scroll bar still left of the button panel, and the panel's switch
+// and labels above its buttons.
+constexpr QSize kSmallestWindow(760, 480);
+// The least room left below the lowest button, in pixels.
+constexpr int kButtonMargin = 8;
+constexpr double kTwipsPerPoint = 20;
 
 const QColor kSurface(223, 228, 234);
 const QColor kBand(61, 90, 117);
@@ -58,12 +70,18 @@ ReportViewerWindow::ReportViewerWindow(ShellState& state, ui::Printer& printer,
     setModal(true);
     setAutoFillBackground(false);
     BuildControls();
-    resize(ui::ToPixels(kWindowWidth), ui::ToPixels(kWindowHeight));
-    // Form_Load: on a small screen the window goes to the top left corner.
-    if (ui::ScreenSizeTwips().height < 8900)
-        move(ui::ToPixels(1), ui::ToPixels(1));
+    // Form_Load: the design size where the screen has room for it. On a smaller screen the window
+    // opens as large as the screen allows and is placed inside it when shown (see showEvent), so
+    // that its buttons at the bottom of the panel stay in reach.
+    setMinimumSize(kSmallestWindow);
+    resize(OpeningSize(ui::AvailableArea(this).size(), ui::FrameExtra(*this)));
     label1_->clear();
     label2_->clear();
+}
+
+QSize ReportViewerWindow::OpeningSize(QSize available, QSize frameExtra) {
+    const QSize design(ui::ToPixels(kWindowWidth), ui::ToPixels(kWindowHeight));
+    return design.boundedTo(available - frameExtra).expandedTo(kSmallestWindow);
 }
 
 void ReportViewerWindow::BuildControls() {
@@ -178,6 +196,7 @@ void ReportViewerWindow::RenderReport(const std::string& title, int page) {
     report.heading.label2 = label2_->text().toStdString();
     if (page == 1)
         report.records = ReadReportFile(state_.dir, state_.settings.LanguageCode);
+    report.measure = MeasurePrintedText;
     layout_ = LayoutReportPage(report);
     // The report's lines for screen readers, which cannot read the painted page.
     QStringList lines;
@@ -188,38 +207,88 @@ void ReportViewerWindow::RenderReport(const std::string& title, int page) {
     update();
 }
 
-QPointF ReportViewerWindow::ToWindow(double x, double y) const {
-    const PageWindow window = ScreenPageWindow(layout_.page);
-    const double spanX = window.right - window.left;
-    const double spanY = window.bottom - window.top;
+// The white sheet between the decoration bands.
+QRect ReportViewerWindow::SheetRect() const {
+    return QRect(QPoint(shapes_[3]->geometry().right() + 1, 0),
+                 QPoint(shapes_[0]->geometry().left() - 1, shapes_[2]->geometry().top() - 1));
+}
+
+// The view of the page model (-0.1 W to 1.5 W, -0.045 H to 0.99 H) fills the window in one
+// direction at least; one scale for both keeps the page's proportions.
+double ReportViewerWindow::PageScale() const {
+    const PageWindow view = ScreenPageWindow(layout_.page);
+    const double spanX = view.right - view.left;
+    const double spanY = view.bottom - view.top;
     if (spanX <= 0 || spanY <= 0)
-        return {};
-    return {(x - window.left) / spanX * width(), (y - window.top) / spanY * height()};
+        return 0;
+    return std::min(width() / spanX, height() / spanY);
+}
+
+// Down, the view's top edge is the window's. Across, the page (from its left edge to the frame's
+// right edge) stands in the middle of the sheet; where the window is as wide as the view, that
+// is where the view's left edge at the window's puts it.
+QTransform ReportViewerWindow::PageTransform() const {
+    const QRect sheet = SheetRect();
+    const double sheetMiddle = sheet.left() + sheet.width() / 2.0;
+    const double pageMiddle = kFrameRight * layout_.page.width / 2;
+    const double scale = PageScale();
+    return QTransform(scale, 0, 0, scale, sheetMiddle - pageMiddle * scale,
+                      -ScreenPageWindow(layout_.page).top * scale);
+}
+
+QPointF ReportViewerWindow::ToWindow(double x, double y) const {
+    return PageTransform().map(QPointF(x, y));
+}
+
+// Screen type at a fractional size is set at the nearest whole pixel size, which makes a small
+// text several per cent wider or narrower than the page around it. So the texts are laid out in
+// page units, where a size is whole twips and a text as wide as on paper, and the page image's
+// scale brings them to the window.
+std::vector<ReportViewerWindow::ScreenText> ReportViewerWindow::ScreenTexts() const {
+    const QTransform toWindow = PageTransform();
+    std::vector<ScreenText> texts;
+    for (const DrawStep& step : layout_.steps) {
+        if (step.kind != DrawStep::Kind::Text)
+            continue;
+        ScreenText shown;
+        shown.text = ui::ToQString(step.text);
+        shown.font = ReportFont(step.fontName, step.fontSize, step.bold);
+        shown.font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(step.fontSize * kTwipsPerPoint))));
+        const QFontMetricsF metrics(shown.font);
+        // The position is the top of the line; Qt draws on the baseline.
+        shown.baseline = {step.x, step.y + metrics.ascent()};
+        shown.box = toWindow.mapRect(QRectF(step.x, step.y, TextWidth(metrics, shown.text),
+                                            metrics.ascent() + metrics.descent()));
+        texts.push_back(std::move(shown));
+    }
+    return texts;
+}
+
+std::vector<QLineF> ReportViewerWindow::ScreenLines() const {
+    std::vector<QLineF> lines;
+    for (const DrawStep& step : layout_.steps)
+        if (step.kind == DrawStep::Kind::Line)
+            lines.emplace_back(ToWindow(step.x, step.y), ToWindow(step.x2, step.y2));
+    return lines;
 }
 
 void ReportViewerWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kSurface);
-    // The sheet: white between the decoration bands.
-    const QRect sheet(QPoint(shapes_[3]->geometry().right() + 1, 0),
-                      QPoint(shapes_[0]->geometry().left() - 1, shapes_[2]->geometry().top() - 1));
-    painter.fillRect(sheet, Qt::white);
-
+    painter.fillRect(SheetRect(), Qt::white);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QPen(Qt::black, 1));
-    for (const DrawStep& step : layout_.steps) {
-        const QPointF from = ToWindow(step.x, step.y);
-        if (step.kind == DrawStep::Kind::Line) {
-            painter.drawLine(from, ToWindow(step.x2, step.y2));
-            continue;
-        }
-        QFont font(ui::ToQString(step.fontName));
-        font.setPointSizeF(step.fontSize > 0 ? step.fontSize : 8);
-        font.setBold(step.bold);
-        painter.setFont(font);
-        // The position is the top of the line; Qt draws on the baseline.
-        const QFontMetricsF metrics(font, this);
-        painter.drawText(QPointF(from.x(), from.y() + metrics.ascent()), ui::ToQString(step.text));
+    // Lines in window pixels, one pixel wide at any scale.
+    for (const QLineF& line : ScreenLines())
+        painter.drawLine(line);
+    painter.setTransform(PageTransform());
+    // Each text takes the direction of its first letter, as on the printer: an Arabic label
+    // reads from the right with its colon at its end.
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
+    for (const ScreenText& text : ScreenTexts()) {
+        painter.setFont(text.font);
+        painter.drawText(text.baseline, text.text);
     }
 }
 
@@ -237,9 +306,14 @@ void ReportViewerWindow::PlaceControls() {
     const int panelWidth = frame3D2_->width();
     frame3D2_->setGeometry(width() - panelWidth, 0, panelWidth, ui::ToPixels(windowHeight + 100));
     const int buttonLeft = (panelWidth - command3D1_->width()) / 2;
-    command3D1_->move(buttonLeft, ui::ToPixels(windowHeight - 1000));
-    command3D3_->move(buttonLeft, ui::ToPixels(windowHeight - 1600));
-    command3D2_->move(buttonLeft, ui::ToPixels(windowHeight - 2200));
+    // The buttons stand by their distance from the window's outer bottom edge. Where the window's
+    // frame takes more of that distance than the lowest button leaves, all three move up alike,
+    // so that the lowest stays wholly inside.
+    const int lowest = ui::ToPixels(windowHeight - 1000);
+    const int up = std::max(0, lowest + command3D1_->height() + kButtonMargin - height());
+    command3D1_->move(buttonLeft, lowest - up);
+    command3D3_->move(buttonLeft, ui::ToPixels(windowHeight - 1600) - up);
+    command3D2_->move(buttonLeft, ui::ToPixels(windowHeight - 2200) - up);
     vScroll1_->setGeometry(ui::ToPixels(0.72 * innerWidth), ui::ToPixels(100),
                            vScroll1_->sizeHint().width(), ui::ToPixels(innerHeight - 200));
 
@@ -265,6 +339,15 @@ void ReportViewerWindow::PlaceControls() {
 
 void ReportViewerWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Wholly inside the screen's room for windows; on a small screen that is its top left corner.
+    // The window's frame is known once it is shown: where it is larger than was reckoned with,
+    // the window gives up that much of its size.
+    if (!event->spontaneous()) {
+        const QSize room = ui::AvailableArea(this).size() - ui::FrameExtra(*this);
+        if (width() > room.width() || height() > room.height())
+            resize(size().boundedTo(room).expandedTo(minimumSize()));
+        ui::CentreOnScreen(*this);
+    }
     Activate();
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
+#include <QLineF>
+#include <QRectF>
+#include <QTransform>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "results/page_layout.h"
 
@@ -23,10 +28,28 @@ class Printer;
 // The report view `ErgebEdit`: the report file drawn as one printed page, in the page model that
 // the printout shares, with the heading switch `PrintHead`, the buttons to close, to cancel and to
 // open the print settings and print, the page scroll bar and the decoration bands.
+//
+// The page image keeps the proportions of the printer's page and grows and shrinks with the
+// window; its texts are set in the printed font and scaled with the image, so that the view shows
+// what the printer prints, each text as wide against the page as on paper.
 class ReportViewerWindow : public QDialog {
     Q_OBJECT
 
   public:
+    // A text of the page as the view paints it. It is set in page units, in its printed font
+    // (pixel size in twips) on its baseline, and the page image's scale (PageTransform) brings it
+    // to the window, where it fills box (its advance across, ascent and descent down).
+    struct ScreenText {
+        QString text;
+        QFont font;
+        QPointF baseline;
+        QRectF box;
+    };
+
+    // The size the view opens at on a screen with this much room for windows: its design size,
+    // smaller where the room (less the window's frame) is smaller, never below its smallest size.
+    static QSize OpeningSize(QSize available, QSize frameExtra);
+
     // Shows the print settings dialog modally; its answer comes back in HelpContext.
     using PrintSettingsRunner = std::function<void(QWidget* parent)>;
 
@@ -45,6 +68,13 @@ class ReportViewerWindow : public QDialog {
     const ReportPageLayout& PageLayout() const { return layout_; }
     // Where a point of the page model lies on the window.
     QPointF ToWindow(double x, double y) const;
+    // Window pixels to a page unit, alike across and down.
+    double PageScale() const;
+    // From page units to the window: the page image's scale and place.
+    QTransform PageTransform() const;
+    // The page's texts and lines as they are painted now.
+    std::vector<ScreenText> ScreenTexts() const;
+    std::vector<QLineF> ScreenLines() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,6 +85,7 @@ class ReportViewerWindow : public QDialog {
   private:
     void BuildControls();
     void PlaceControls();
+    QRect SheetRect() const;
     void PrintHeadClicked();
     void PrintButtonReleased();
     void CloseButtonReleased();

@@ -40,7 +40,7 @@ Records ExpectedReport() {
          "        Emission CO2 :§$&co2consum t/a\r\n", B, R, R},
         {"        I41", B, "        I42", B, "        I43", B, "        I44", B, "        I45", B,
          "        I40", B},
-        {"        I39", B, R, "        www.tessaro-software.com", B}};
+        {"        I39", B, R, "        P69", B}};
     Records records;
     for (const Records& group : groups)
         records.insert(records.end(), group.begin(), group.end());
@@ -62,6 +62,13 @@ TEST_F(ReportFile, FollowsTheRecordTableWithInfoText39OnlyWhenItIsNotEmpty) {
     Records expected = ExpectedReport();
     ASSERT_EQ(expected.size(), 83u);
     EXPECT_THAT(Build(), ElementsAreArray(expected));
+    // The web address line is program entry 69; where the language leaves it empty or blank, the
+    // bare address.
+    for (const char* empty : {"", "  "}) {
+        *state.captions.ProgramSlot(69) = empty;
+        EXPECT_EQ(Build()[81], "        www.tessaro-software.com") << '"' << empty << '"';
+    }
+    *state.captions.ProgramSlot(69) = "P69";
     // Records 79 and 80 stay for a blank info text 39 and go for an empty one.
     *state.captions.InfoSlot(39) = " ";
     EXPECT_EQ(Build().size(), 83u);
@@ -116,7 +123,7 @@ TEST_F(ReportFile, ReplacesAReadOnlyFileFramingEveryRecordInTheCodePageOfTheLang
     EXPECT_NE(bytes.find("\"        P30 :\xA7$&K\xFChlraum +2 \xB0"
                          "C\"\r\n"),
               std::string::npos);
-    EXPECT_TRUE(bytes.ends_with("\"        www.tessaro-software.com\"\r\n\"\r\n\"\r\n"));
+    EXPECT_TRUE(bytes.ends_with("\"        P69\"\r\n\"\r\n\"\r\n"));
     EXPECT_EQ(bytes.find('x'), std::string::npos);
 
     state.settings.LanguageCode = "RUS";

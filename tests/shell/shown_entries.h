@@ -46,6 +46,7 @@ inline constexpr std::array kShownProgram = {
     29, 30, 31, 32, 33, 34, 35, 36, 37,      // labels; application item; none; efficiency
     38, 39, 40, 41, 42, 43, 44, 45, 46, 47,  // compressor types; pressure control; labels
     61, 62, 63, 64, 65, 66, 67,              // number box and file-write messages
+    68, 69,                                  // report: notice line, web address line
 };
 
 // Info text entries (infoTXT.<code>): the help panel texts of the project form and the notes at
