@@ -1,5 +1,8 @@
 #include "project/form/form_layout.h"
 
+#include <cmath>
+#include <optional>
+
 namespace tessaro {
 
 namespace {
@@ -237,6 +240,62 @@ HelpPanelPlace PlaceHelpPanel(const HelpPanel& help, const FormLayout& layout, d
         }
     }
     return place;
+}
+
+namespace {
+
+bool Overlaps(const TwipsRect& a, const TwipsRect& b) {
+    return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+
+bool Within(const TwipsRect& inner, const TwipsRect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.Right() <= outer.Right() &&
+           inner.Bottom() <= outer.Bottom();
+}
+
+}  // namespace
+
+TwipsRect KeepClear(const TwipsRect& panel, const std::vector<TwipsRect>& keepClear,
+                    const TwipsRect& bounds) {
+    const auto clear = [&](const TwipsRect& p) {
+        for (const TwipsRect& r : keepClear) {
+            if (Overlaps(p, r))
+                return false;
+        }
+        return true;
+    };
+    if (clear(panel))
+        return panel;
+    // Every place where an edge of the panel meets an edge of a rectangle to keep clear, moving
+    // along one axis only.
+    std::vector<TwipsRect> candidates;
+    for (const TwipsRect& r : keepClear) {
+        for (double top : {r.top - panel.height, r.Bottom()}) {
+            TwipsRect p = panel;
+            p.top = top;
+            candidates.push_back(p);
+        }
+        for (double left : {r.left - panel.width, r.Right()}) {
+            TwipsRect p = panel;
+            p.left = left;
+            candidates.push_back(p);
+        }
+    }
+    const auto distance = [&](const TwipsRect& p) {
+        return std::abs(p.left - panel.left) + std::abs(p.top - panel.top);
+    };
+    std::optional<TwipsRect> best;
+    for (bool inBoundsOnly : {true, false}) {
+        for (const TwipsRect& p : candidates) {
+            if (!clear(p) || (inBoundsOnly && !Within(p, bounds)))
+                continue;
+            if (!best || distance(p) < distance(*best))
+                best = p;
+        }
+        if (best)
+            return *best;
+    }
+    return panel;
 }
 
 }  // namespace tessaro

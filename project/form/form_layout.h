@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "project/form/help_panel.h"
 #include "project/project_parameters.h"
@@ -86,5 +87,12 @@ struct HelpPanelPlace {
 };
 HelpPanelPlace PlaceHelpPanel(const HelpPanel& help, const FormLayout& layout, double naturalWidth,
                               double naturalHeight);
+
+// The help panel moved the least distance needed so that it covers none of the rectangles to keep
+// clear (the control in focus, the control under the mouse), and stays inside bounds where it can.
+// A panel that covers none of them stays where it is; where no single move along one axis clears
+// them all, it stays too.
+TwipsRect KeepClear(const TwipsRect& panel, const std::vector<TwipsRect>& keepClear,
+                    const TwipsRect& bounds);
 
 }  // namespace tessaro

@@ -2,27 +2,29 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "shell/caption_tables.h"
 #include "shell/help_box_dialog.h"
 #include "shell/shell_state.h"
+#include "shell/text.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 
 namespace tessaro {
 
 namespace {
-
-QRect Pixels(const TwipsRect& r) {
-    return ui::PixelRect(r.left, r.top, r.width, r.height);
-}
 
 // The object names of the containers, in the order of FormPanel.
 constexpr const char* kPanelNames[kFormPanelCount] = {
@@ -116,6 +118,9 @@ const QColor kHotLine(196, 60, 48);
 const QColor kColdLine(40, 96, 176);
 const QColor kPendingText(176, 96, 0);
 
+// Below this size the form scrolls; the window itself may be made this small.
+const QSize kSmallestWindow(480, 360);
+
 }  // namespace
 
 ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, ProjectFormHooks hooks,
@@ -126,13 +131,31 @@ ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, Proj
       shell_(form_.Shell()) {
     setObjectName("Projektdaten");
     setModal(true);
+    // On a screen too small for the design size the whole form is scaled down, fonts included,
+    // so that its layout stays the designed one; below the smallest scale it scrolls.
+    const QSize design(ui::ToPixels(kFormDesignWidth), ui::ToPixels(kFormDesignHeight));
+    scale_ = ui::FitScale(design, ui::AvailableArea(this).size(), ui::FrameExtra(*this));
+    setFont(ui::ScaledFont(font(), scale_));
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    content_ = new QWidget;
+    content_->setMinimumSize(design * scale_);
+    content_->installEventFilter(this);
+    scroll_->setWidget(content_);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(scroll_);
+    setMinimumSize(kSmallestWindow);
     BuildPanels();
     BuildCycle();
     BuildFields();
     BuildResults();
     BuildButtons();
-    assitPN_ = new QFrame(this);
+    assitPN_ = new QFrame(content_);
     assitPN_->setObjectName("AssitPN");
+    // The help never takes a click: a click meant for the control below it reaches that control.
+    assitPN_->setAttribute(Qt::WA_TransparentForMouseEvents);
     assitPN_->setFrameShape(QFrame::Box);
     assitPN_->setStyleSheet("#AssitPN { background: #fffbe6; border: 1px solid #b59a3c; }");
     assitPN_->hide();
@@ -141,7 +164,7 @@ ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, Proj
     assitLabel_->setWordWrap(true);
     assitLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    resize(ui::ToPixels(kFormDesignWidth), ui::ToPixels(kFormDesignHeight));
+    resize(design * scale_);
     // Form load: the busy pointer while the project, the lists and the first run load.
     if (ui::ScreenSizeTwips().height < 8900)
         move(ui::ToPixels(1), ui::ToPixels(1));
@@ -163,7 +186,7 @@ QLabel* ProjectFormWindow::AddLabel(const QString& name, QWidget* parent) {
 void ProjectFormWindow::BuildPanels() {
     for (int i = 0; i < kFormPanelCount; ++i) {
         const auto panel = static_cast<FormPanel>(i);
-        QWidget* parent = this;
+        QWidget* parent = content_;
         if (panel == FormPanel::vdpn || panel == FormPanel::Pn47)
             parent = Panel(FormPanel::Pn43);
         else if (panel != FormPanel::Frame3D4 && panel != FormPanel::Frame3d1)
@@ -189,7 +212,7 @@ void ProjectFormWindow::BuildPanels() {
         QFont font = title->font();
         font.setBold(true);
         title->setFont(font);
-        title->setGeometry(Pixels({120, 50, 4400, 240}));
+        title->setGeometry(Px({120, 50, 4400, 240}));
     }
 }
 
@@ -221,17 +244,17 @@ void ProjectFormWindow::BuildFields() {
             control = box;
         }
         control->setObjectName(ui::ToQString(std::string(FieldName(field))));
-        control->setGeometry(Pixels(place.field));
+        control->setGeometry(Px(place.field));
         fields_[static_cast<size_t>(field)] = control;
         control->installEventFilter(this);
         if (*caption.label != '\0') {
             QLabel* label = AddLabel(caption.label, panel);
-            label->setGeometry(Pixels(place.label));
+            label->setGeometry(Px(place.label));
             label->setBuddy(control);
             Watch(label);
         }
         if (caption.unitLabel != nullptr && place.unit)
-            AddLabel(caption.unitLabel, panel)->setGeometry(Pixels(*place.unit));
+            AddLabel(caption.unitLabel, panel)->setGeometry(Px(*place.unit));
     }
 }
 
@@ -255,18 +278,18 @@ void ProjectFormWindow::BuildCycle() {
     // Nothing sets the compressor stage, so both stroke lines are shown.
     QFrame* suction = Panel(FormPanel::Pn47);
     QLabel* title = AddLabel("tslPN", suction);
-    title->setGeometry(Pixels({100, 45, 2200, 480}));
+    title->setGeometry(Px({100, 45, 2200, 480}));
     title->setWordWrap(true);
     title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     tSLeit_ = AddLabel("tSLeit", suction);
-    tSLeit_->setGeometry(Pixels({100, 600, 1300, 360}));
+    tSLeit_->setGeometry(Px({100, 600, 1300, 360}));
     tSLeit_->setFrameShape(QFrame::Panel);
     tSLeit_->setFrameShadow(QFrame::Sunken);
     tSLeit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     tSLeit_->setLayoutDirection(Qt::LeftToRight);
     tSLeit_->setAutoFillBackground(true);
     tSLeit_->setBackgroundRole(QPalette::Base);
-    AddLabel("Label28", suction)->setGeometry(Pixels({1460, 600, 700, 360}));
+    AddLabel("Label28", suction)->setGeometry(Px({1460, 600, 700, 360}));
 }
 
 void ProjectFormWindow::BuildResults() {
@@ -275,14 +298,14 @@ void ProjectFormWindow::BuildResults() {
     pn40_ = new QFrame(result);
     pn40_->setObjectName("Pn40");
     pn40_->setFrameShape(QFrame::StyledPanel);
-    pn40_->setGeometry(Pixels({2520, 120, 2960, 480}));
-    AddLabel("Label42", pn40_)->setGeometry(Pixels({90, 60, 1300, 360}));
+    pn40_->setGeometry(Px({2520, 120, 2960, 480}));
+    AddLabel("Label42", pn40_)->setGeometry(Px({90, 60, 1300, 360}));
     QFont big = font();
     big.setPointSizeF(big.pointSizeF() * 1.35);
     big.setBold(true);
     const auto value = [&](const char* name, QWidget* parent, const TwipsRect& place) {
         QLabel* label = AddLabel(name, parent);
-        label->setGeometry(Pixels(place));
+        label->setGeometry(Px(place));
         label->setFont(big);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // Numbers read left to right in every language, a minus sign before its digits.
@@ -290,14 +313,14 @@ void ProjectFormWindow::BuildResults() {
         return label;
     };
     leistZ_ = value("LeistZ", pn40_, {1400, 30, 1440, 420});
-    AddLabel("Label32", result)->setGeometry(Pixels({120, 800, 2360, 420}));
+    AddLabel("Label32", result)->setGeometry(Px({120, 800, 2360, 420}));
     betrKo_ = value("BetrKo", result, {2520, 800, 1900, 420});
-    AddLabel("Label3", result)->setGeometry(Pixels({4500, 800, 1000, 420}));
-    AddLabel("Label11", result)->setGeometry(Pixels({120, 1340, 2360, 420}));
+    AddLabel("Label3", result)->setGeometry(Px({4500, 800, 1000, 420}));
+    AddLabel("Label11", result)->setGeometry(Px({120, 1340, 2360, 420}));
     co2consum_ = value("co2consum", result, {2520, 1340, 1900, 420});
-    AddLabel("Label10", result)->setGeometry(Pixels({4500, 1340, 1000, 420}));
+    AddLabel("Label10", result)->setGeometry(Px({4500, 1340, 1000, 420}));
     kWstunden_ = AddLabel("kWstunden", result);
-    kWstunden_->setGeometry(Pixels({2520, 1900, 2980, 360}));
+    kWstunden_->setGeometry(Px({2520, 1900, 2980, 360}));
     kWstunden_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     kWstunden_->setLayoutDirection(Qt::LeftToRight);
     for (const char* name : {"Label32", "Label11"})
@@ -306,7 +329,7 @@ void ProjectFormWindow::BuildResults() {
 
 void ProjectFormWindow::BuildButtons() {
     rechbutt_ = new ui::PictureButton("Rechbutt", Panel(FormPanel::Panel3D3));
-    rechbutt_->move(ui::ToPixels(120), ui::ToPixels(120));
+    rechbutt_->move(Px(120), Px(120));
     QFrame* column = Panel(FormPanel::Frame3D4);
     printbutt_ = new ui::PictureButton("Printbutt", column);
     command3D3_ = new ui::PictureButton("Command3D3", column);
@@ -363,24 +386,32 @@ void ProjectFormWindow::ApplyCaptions() {
     labels_["Label11"]->setText(ui::ToQString(c.Main(222) + colon));
     labels_["Label10"]->setText("t/a");
 
-    tSLeit_->setAccessibleName(ui::ToQString(c.Main(171) + " " + c.Main(68)));
-    leistZ_->setAccessibleName("COP");
-    betrKo_->setAccessibleName(ui::ToQString(c.Main(66)));
-    co2consum_->setAccessibleName(ui::ToQString(c.Main(222)));
-    kWstunden_->setAccessibleName("kWh/a");
     assitPN_->setAccessibleName(ui::ToQString(c.Main(21)));
     assitLabel_->setAccessibleName(ui::ToQString(c.Main(21)));
     for (const auto& [name, label] : labels_)
         if (label->accessibleName().isEmpty())
             label->setAccessibleName(label->text());
+    // Panels are named by what their caption says, or not at all: a screen reader never hears
+    // the object names of the containers or of the lines of the circuit.
+    const std::pair<FormPanel, std::string> kPanelCaptions[] = {
+        {FormPanel::Panel3D1, c.Program(29)},
+        {FormPanel::Panel3D2, c.Program(13)},
+        {FormPanel::Pn44, c.Main(13)},
+        {FormPanel::Pn45, c.Main(14)},
+        {FormPanel::PNRG, c.Program(46)},
+        {FormPanel::vdpn, c.Main(12)},
+        {FormPanel::Pn47, c.Main(171) + " " + c.Main(68)}};
     for (int i = 0; i < kFormPanelCount; ++i)
-        panels_[static_cast<size_t>(i)]->setAccessibleName(kPanelNames[i]);
-    Panel(FormPanel::Pn44)->setAccessibleName(ui::ToQString(c.Main(13)));
-    Panel(FormPanel::Pn45)->setAccessibleName(ui::ToQString(c.Main(14)));
-    Panel(FormPanel::Panel3D3)->setAccessibleName(ui::ToQString(c.Main(81)));
-    pn40_->setAccessibleName("COP");
+        panels_[static_cast<size_t>(i)]->setAccessibleName(QString());
+    for (const auto& [panel, caption] : kPanelCaptions)
+        Panel(panel)->setAccessibleName(ui::ToQString(caption));
+    pn40_->setAccessibleName(QString());
     for (const auto& [name, line] : lines_)
-        line->setAccessibleName(ui::ToQString(name));
+        line->setAccessibleName(QString());
+    ShowResultsToScreenReaders();
+    // A caption too long for its place in a language is drawn smaller, never cut.
+    for (const auto& [name, label] : labels_)
+        ui::FitTextInto(*label);
 
     const std::pair<ui::PictureButton*, std::pair<std::string, const char*>> kButtons[] = {
         {rechbutt_, {c.Main(81), "brcap.bmp"}},
@@ -391,6 +422,7 @@ void ProjectFormWindow::ApplyCaptions() {
     for (const auto& [button, look] : kButtons) {
         button->SetCaption(ui::ToQString(look.first));
         button->SetPicture(ui::LoadPicture(shell_.dir, look.second));
+        button->setFixedSize(button->sizeHint() * scale_);
     }
 }
 
@@ -410,12 +442,20 @@ void ProjectFormWindow::SetTabOrder() {
     }
 }
 
+// A watched caption label or panel answers the mouse moving over it itself: the move does not
+// go on to the panel around it, whose own mouse-over would hide the help just shown.
 void ProjectFormWindow::Watch(QWidget* widget) {
     widget->setMouseTracking(true);
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->installEventFilter(this);
 }
 
 bool ProjectFormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == content_) {
+        if (event->type() == QEvent::Resize)
+            PlaceControls();
+        return QDialog::eventFilter(watched, event);
+    }
     const std::string name = watched->objectName().toStdString();
     const std::optional<FieldId> field = FieldByName(name);
     switch (event->type()) {
@@ -464,6 +504,7 @@ void ProjectFormWindow::Refresh() {
     betrKo_->setText(ui::ToQString(labels.BetrKo));
     kWstunden_->setText(ui::ToQString(labels.kWstunden));
     co2consum_->setText(ui::ToQString(labels.co2consum));
+    ShowResultsToScreenReaders();
     setWindowTitle(ui::ToQString(form_.Caption()));
     setAccessibleName(windowTitle());
 }
@@ -498,6 +539,30 @@ void ProjectFormWindow::RefreshFields() {
     }
 }
 
+// Each result label is named by its caption, its figure and its unit, as a sighted user reads
+// them ("COP ca. 3.31"); a new figure changes the name, which screen readers announce.
+void ProjectFormWindow::ShowResultsToScreenReaders() {
+    const CaptionTables& c = shell_.captions;
+    const std::string& currency = shell_.settings.CurrencyCode;
+    const ResultLabels& l = form_.Labels();
+    const auto name = [](const std::string& caption, const std::string& figure,
+                         const std::string& unit) {
+        return ui::ToQString(figure.empty() ? caption : caption + " " + figure + " " + unit);
+    };
+    const std::string energy =
+        l.kWstunden.size() > 2 ? l.kWstunden.substr(1, l.kWstunden.size() - 2) : std::string();
+    const std::pair<QLabel*, QString> kNames[] = {
+        {leistZ_, name("COP ca.", l.LeistZ, "")},
+        {betrKo_, name(c.Main(66), l.BetrKo, currency + "/a")},
+        {co2consum_, name(c.Main(222), l.co2consum, "t/a")},
+        {kWstunden_, ui::ToQString(TrimSpaces(energy))},
+        {tSLeit_, name(c.Main(171) + " " + c.Main(68), l.tSLeit, UnitLabel(1))}};
+    for (const auto& [label, text] : kNames) {
+        if (label->accessibleName() != text.trimmed())
+            label->setAccessibleName(text.trimmed());
+    }
+}
+
 // An energy box whose typed text is not saved yet shows it in italics and another colour, and
 // keeps it so until Enter saves it or Escape gives the saved text back.
 void ProjectFormWindow::ShowPending(QLineEdit* box, FieldId field) {
@@ -523,13 +588,45 @@ void ProjectFormWindow::RefreshHelp() {
     const QString caption = ui::ToQString(help.caption);
     assitLabel_->setText(caption);
     const QFontMetrics metrics(assitLabel_->font());
-    const HelpPanelPlace place =
-        PlaceHelpPanel(help, layout_, ui::ToTwips(metrics.horizontalAdvance(caption) + 4),
-                       ui::ToTwips(metrics.height() + 2));
-    assitPN_->setGeometry(Pixels(place.panel));
-    assitLabel_->setGeometry(Pixels(place.label));
+    HelpPanelPlace place = PlaceHelpPanel(help, layout_, Tw(metrics.horizontalAdvance(caption) + 4),
+                                          Tw(metrics.height() + 2));
+    place.panel = KeepClear(place.panel, ControlsToKeepClear(),
+                            {0, 0, Tw(content_->width()), Tw(content_->height())});
+    assitPN_->setGeometry(Px(place.panel));
+    assitLabel_->setGeometry(Px(place.label));
     assitPN_->show();
     assitPN_->raise();
+}
+
+// The control in focus and the control under the mouse, in the form's twips: the help panel
+// leaves both uncovered.
+std::vector<TwipsRect> ProjectFormWindow::ControlsToKeepClear() const {
+    std::vector<TwipsRect> rects;
+    const auto add = [&](QWidget* widget) {
+        if (widget == nullptr || !content_->isAncestorOf(widget) || assitPN_->isAncestorOf(widget))
+            return;
+        const QRect r(widget->mapTo(content_, QPoint(0, 0)), widget->size());
+        rects.push_back({Tw(r.x()), Tw(r.y()), Tw(r.width()), Tw(r.height())});
+    };
+    add(QApplication::focusWidget());
+    add(content_->childAt(content_->mapFromGlobal(QCursor::pos())));
+    return rects;
+}
+
+// The edges are rounded, not the sizes, so that two rectangles that meet in the design still meet
+// (and do not overlap by a pixel) at any scale.
+QRect ProjectFormWindow::Px(const TwipsRect& r) const {
+    const int left = Px(r.left);
+    const int top = Px(r.top);
+    return {left, top, Px(r.Right()) - left, Px(r.Bottom()) - top};
+}
+
+int ProjectFormWindow::Px(double twips) const {
+    return ui::ToPixels(twips * scale_);
+}
+
+double ProjectFormWindow::Tw(int pixels) const {
+    return ui::ToTwips(pixels) / scale_;
 }
 
 void ProjectFormWindow::resizeEvent(QResizeEvent* event) {
@@ -543,14 +640,13 @@ void ProjectFormWindow::PlaceControls() {
     if (placing_)
         return;
     placing_ = true;
-    const QRect outer = frameGeometry();
-    layout_ = LayOutForm(ui::ToTwips(outer.width()), ui::ToTwips(outer.height()));
+    // The resize rules take the form's outer size: the scrolled inside and the window's frame.
+    const QSize outer = content_->size() + ui::FrameExtra(*this);
+    layout_ = LayOutForm(Tw(outer.width()), Tw(outer.height()));
     for (int i = 0; i < kFormPanelCount; ++i)
-        panels_[static_cast<size_t>(i)]->setGeometry(
-            Pixels(layout_.panels[static_cast<size_t>(i)]));
+        panels_[static_cast<size_t>(i)]->setGeometry(Px(layout_.panels[static_cast<size_t>(i)]));
     const auto place = [this](ui::PictureButton* button, double top) {
-        button->move((Panel(FormPanel::Frame3D4)->width() - button->width()) / 2,
-                     ui::ToPixels(top));
+        button->move((Panel(FormPanel::Frame3D4)->width() - button->width()) / 2, Px(top));
     };
     place(printbutt_, layout_.printbuttTop);
     place(command3D3_, layout_.command3D3Top);
@@ -579,7 +675,7 @@ void ProjectFormWindow::PlaceCycleLines() {
         const double left = std::min(x1, x2) - kWidth / 2;
         const double top = std::min(y1, y2) - kWidth / 2;
         lines_[name]->setGeometry(
-            Pixels({left, top, std::abs(x2 - x1) + kWidth, std::abs(y2 - y1) + kWidth}));
+            Px({left, top, std::abs(x2 - x1) + kWidth, std::abs(y2 - y1) + kWidth}));
     };
     segment("HubKlinie1", strip, compressor.top, strip, over);
     segment("Line1", strip, over, condenser.left + condenser.width / 2, over);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "project/form/form_layout.h"
 #include "project/form/project_form.h"
@@ -15,6 +16,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace tessaro {
 
@@ -79,9 +81,19 @@ class ProjectFormWindow : public QDialog, private FormHost {
     void RefreshFields();
     void RefreshHelp();
     void ShowPending(QLineEdit* box, FieldId field);
+    void ShowResultsToScreenReaders();
     QLabel* AddLabel(const QString& name, QWidget* parent);
+    std::vector<TwipsRect> ControlsToKeepClear() const;
+    // Twips of the design to pixels of the scaled form, and back.
+    QRect Px(const TwipsRect& r) const;
+    int Px(double twips) const;
+    double Tw(int pixels) const;
     QFrame* Panel(FormPanel panel) const { return panels_[static_cast<size_t>(panel)]; }
 
+    // The share of its design size at which the form is shown (1 where the screen has room).
+    double scale_ = 1;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr;
     ui::QtBusyPointer busy_;
     ProjectFormHooks hooks_;
     ProjectForm form_;

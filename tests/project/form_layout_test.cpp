@@ -47,5 +47,27 @@ TEST(FormLayout, PanelsDoNotOverlapAndHoldTheirControls) {
     }
 }
 
+// The help panel moves the least distance that uncovers the control in focus and the one under
+// the mouse, preferring a place inside the form.
+TEST(FormLayout, TheHelpPanelKeepsTheFocusedControlClear) {
+    const TwipsRect bounds{0, 0, 10000, 8000};
+    const TwipsRect panel{1000, 1000, 3000, 1000};
+    struct Case {
+        std::vector<TwipsRect> keepClear;
+        TwipsRect expected;
+    };
+    const Case cases[] = {
+        {{{6000, 6000, 500, 300}}, panel},                      // nothing covered: stays
+        {{{1200, 1900, 1000, 400}}, {1000, 900, 3000, 1000}},   // lower edge covers: up 100
+        {{{3800, 1200, 1000, 400}}, {800, 1000, 3000, 1000}},   // right edge covers: left 200
+        {{{1200, 1100, 1000, 400}}, {1000, 1500, 3000, 1000}},  // down 500 beats up 600
+        {{{0, 0, 10000, 1500}}, {1000, 1500, 3000, 1000}},      // a full-width strip: below it
+        {{{1200, 1900, 1000, 400}, {1200, 700, 1000, 250}}, {2200, 1000, 3000, 1000}},  // right
+        {{{1200, 200, 1000, 900}}, {1000, 1100, 3000, 1000}},  // above would leave the form
+    };
+    for (const auto& [keepClear, expected] : cases)
+        EXPECT_EQ(KeepClear(panel, keepClear, bounds), expected) << keepClear.size();
+}
+
 }  // namespace
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 
 #include "engine/app_state.h"
 #include "shell/start_up.h"
+#include "shell/text.h"
 #include "support/temp_dir.h"
 #include "ui/picture_button.h"
 
@@ -78,10 +80,20 @@ class ProjectFormWindowTest : public ::testing::Test {
         QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
+    // Moves the mouse over a control as a user does: from outside the window onto a free point of
+    // the control (not on a child control lying on it), through the window system.
     void MouseOver(const char* name) {
         QWidget* widget = Child<QWidget>(name);
-        QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(widget, &enter);
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        QPoint point = widget->rect().center();
+        for (int x = 2; x < widget->width(); x += 4) {
+            if (widget->childAt(x, widget->height() / 2) == nullptr) {
+                point = QPoint(x, widget->height() / 2);
+                break;
+            }
+        }
+        QTest::mouseMove(widget, point);
+        QApplication::processEvents();
     }
     std::unique_ptr<StartedFolder> folder;
     test::RecordingMessageBox messages;
@@ -211,6 +223,83 @@ TEST_F(ProjectFormWindowTest, HelpPanelFollowsFocusAndMouse) {
     EXPECT_TRUE(panel->isVisible());
     Child<QComboBox>("Tempbereich")->setFocus();
     EXPECT_FALSE(panel->isVisible());
+}
+
+// Every row of the mouse-over table with real mouse moves: the help of the field under the
+// caption, or the help hidden; the help never moves the mouse's own control out of reach.
+TEST_F(ProjectFormWindowTest, MouseOverEveryCaptionShowsItsHelp) {
+    Open();
+    const CaptionTables& captions = folder->state.captions;
+    QFrame* panel = Child<QFrame>("AssitPN");
+    const std::pair<const char*, int> kRows[] = {
+        {"Label17", 34}, {"Label14", 1},  {"Label15", 6},  {"Label16", 12}, {"Label19", 18},
+        {"Label7", 27},  {"Pn44", 27},    {"Label8", 22},  {"Pn45", 22},    {"Label31", 46},
+        {"Label20", 51}, {"Label21", 52}, {"Label22", 53}, {"Label23", 54}, {"Label24", 55},
+        {"Label2", 0},   {"Label4", 0},   {"Label9", 0},   {"Label18", 0},  {"Label34", 0},
+        {"Label35", 0},  {"Frame3D4", 0}, {"Panel3D1", 0}, {"Panel3D2", 0}, {"Panel3D4", 0},
+        {"PNRG", 0}};
+    for (const auto& [control, entry] : kRows) {
+        if (entry == 0)
+            MouseOver("Label14");  // a help to hide
+        MouseOver(control);
+        EXPECT_EQ(panel->isVisible(), entry != 0) << control;
+        if (entry != 0) {
+            EXPECT_EQ(Shown("AssitLabel").toStdString(), TrimSpaces(captions.Info(entry)))
+                << control;
+        }
+    }
+}
+
+// The help is transparent to the mouse and keeps the control in focus clear: a click on the
+// ambient temperature under the condenser's help reaches the box, and what is typed goes there.
+TEST_F(ProjectFormWindowTest, TheHelpNeitherTakesClicksNorCoversTheFocus) {
+    Open();
+    MouseOver("Pn45");  // the condenser's help opens below the condenser, over the site panel
+    QFrame* panel = Child<QFrame>("AssitPN");
+    ASSERT_TRUE(panel->isVisible());
+    QLineEdit* ambient = Child<QLineEdit>("tambient");
+    const QPoint inAmbient = ambient->rect().center();
+    ASSERT_TRUE(QRect(panel->mapTo(window.get(), QPoint(0, 0)), panel->size())
+                    .contains(ambient->mapTo(window.get(), inAmbient)))
+        << "the help lies over the box";
+    // Through the window system, which finds the widget under the point as for a real click.
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      ambient->mapTo(window.get(), inAmbient));
+    EXPECT_EQ(QApplication::focusWidget(), ambient);
+    QTest::keyClicks(ambient, "1");
+    EXPECT_TRUE(Shown("tambient").endsWith("1"));
+    EXPECT_EQ(Shown("Tc"), "45");
+
+    for (const char* name : {"WartungI", "RGart", "km", "betrstd", "vdsize"}) {
+        QWidget* control = Child<QWidget>(name);
+        control->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(panel->isVisible()) << name;
+        const QRect focused(control->mapTo(window.get(), QPoint(0, 0)), control->size());
+        const QRect help(panel->mapTo(window.get(), QPoint(0, 0)), panel->size());
+        EXPECT_FALSE(help.intersects(focused)) << name;
+    }
+}
+
+// A screen reader reads every result with its caption and figure, and no container by its
+// object name.
+TEST_F(ProjectFormWindowTest, ScreenReadersHearTheResults) {
+    Open();
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(Child<QLabel>("LeistZ")), "COP ca. 3.31");
+    EXPECT_EQ(name(Child<QLabel>("BetrKo")), "Betriebskosten 2917 EUR/a");
+    EXPECT_EQ(name(Child<QLabel>("co2consum")), "Emission 3.9 t/a");
+    EXPECT_EQ(name(Child<QLabel>("kWstunden")), "10418 kWh/a");
+    EXPECT_TRUE(name(Child<QLabel>("tSLeit")).endsWith(" 3 °C"));
+    PickNext("WartungI");  // a fouled condenser costs more
+    EXPECT_NE(name(Child<QLabel>("BetrKo")), "Betriebskosten 2917 EUR/a");
+    EXPECT_TRUE(name(Child<QLabel>("BetrKo")).endsWith(Shown("BetrKo") + " EUR/a"));
+    for (QWidget* w : window->findChildren<QFrame*>()) {
+        if (qobject_cast<QLabel*>(w) == nullptr && !w->objectName().isEmpty())
+            EXPECT_NE(name(w), w->objectName()) << w->objectName().toStdString();
+    }
 }
 
 TEST_F(ProjectFormWindowTest, CancelKeepsThePlantFieldsAndOkSavesThem) {
