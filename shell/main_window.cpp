@@ -122,6 +122,10 @@ MainWindow::MainWindow(ShellState& state, MessageBox& messages, BusyPointer& bus
         ui::SetPicture(*picture, state_.dir, name);
     if (state_.settings.ShowBackgrounds == 1)
         LoadBackgrounds();
+    // Made smaller than the information panel with its margins, the start page would cover it.
+    setMinimumSize(
+        ui::ToPixels(kInfoWidth + 2 * kCornerLeft),
+        ui::ToPixels(kInfoTop + kInfoHeight + kCornerLeft) + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);

@@ -5,7 +5,7 @@
 //                  [--pdf]
 //
 // --lang switches the language for this look only; --png renders the window into a picture file
-// and quits instead of showing it; --size gives the window another size (the project form as it
+// and quits instead of showing it; --size gives the form or the report view another size (as it
 // is on a larger screen); --pdf prints the report file into "ergEN1.pdf" and quits.
 #include <QApplication>
 #include <QCursor>
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
     }
     if (options.window == "viewer") {
         tessaro::ReportViewerWindow window(state, printer, messages, printSettings);
-        return Run(window, options.png);
+        return Run(window, options.png, options.size);
     }
     if (options.window == "print-settings") {
         tessaro::PrintSettingsDialog dialog(
