@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
-#include <functional>
 #include <memory>
+#include <tuple>
 
 #include "engine/app_state.h"
 #include "project/foreign_choices.h"
@@ -17,70 +17,44 @@
 #include "results/report_viewer_window.h"
 #include "shell/help_box_dialog.h"
 #include "shell/main_window.h"
-#include "shell/start_up.h"
 #include "shell/welcome_dialog.h"
 #include "support/layout_audit.h"
-#include "support/temp_dir.h"
+#include "support/started_folder.h"
 #include "ui/message_box.h"
 #include "ui/recording_printer.h"
 
 namespace tessaro {
 namespace {
 
-// The shipped data folder started in a language, with the report of the shipped example written.
-struct LanguageFolder {
-    explicit LanguageFolder(std::string_view language) : state(WorkingDir(temp.Path())) {
-        temp.CopyAllData();
-        std::string settings = temp.Read("kparam.dat");
-        settings.replace(settings.find("\"GER\"") + 1, 3, language);
-        temp.Write("kparam.dat", settings);
-        EXPECT_FALSE(StartUp(state, nullptr, false).has_value());
-        FormHost host;
-        ProjectForm form(state, messages, host);
-        form.Load();
-        form.Printbutt();
-    }
-    test::TempDir temp;
-    AppState state;
-    test::RecordingMessageBox messages;
-};
-
-struct Window {
-    const char* name;
-    bool resizable;
-    std::function<std::unique_ptr<QWidget>(LanguageFolder&, ui::Printer&)> make;
-};
-
 class NoBusyPointer : public BusyPointer {
   public:
     void SetBusy(bool) override {}
 };
 
-const Window kWindows[] = {
+// Each window by its name, whether the user can resize it, and how it is made.
+const std::tuple<const char*, bool, QWidget* (*)(test::ReportFolder&, ui::Printer&)> kWindows[] = {
     {"project form", true,
-     [](LanguageFolder& f, ui::Printer&) -> std::unique_ptr<QWidget> {
-         return std::make_unique<ProjectFormWindow>(f.state, f.messages, ProjectFormHooks{});
+     [](test::ReportFolder& f, ui::Printer&) -> QWidget* {
+         return new ProjectFormWindow(f.state, f.messages, ProjectFormHooks{});
      }},
     {"report view", true,
-     [](LanguageFolder& f, ui::Printer& printer) -> std::unique_ptr<QWidget> {
-         return std::make_unique<ReportViewerWindow>(f.state, printer, f.messages, [](QWidget*) {});
+     [](test::ReportFolder& f, ui::Printer& p) -> QWidget* {
+         return new ReportViewerWindow(f.state, p, f.messages, [](QWidget*) {});
      }},
     {"print settings", false,
-     [](LanguageFolder& f, ui::Printer& printer) -> std::unique_ptr<QWidget> {
-         return std::make_unique<PrintSettingsDialog>(f.state, printer, [] { return 0; });
+     [](test::ReportFolder& f, ui::Printer& p) -> QWidget* {
+         return new PrintSettingsDialog(f.state, p, [] { return 0; });
      }},
     {"help box", false,
-     [](LanguageFolder& f, ui::Printer&) -> std::unique_ptr<QWidget> {
-         return std::make_unique<HelpBoxDialog>(f.state);
-     }},
+     [](test::ReportFolder& f, ui::Printer&) -> QWidget* { return new HelpBoxDialog(f.state); }},
     {"welcome", false,
-     [](LanguageFolder& f, ui::Printer&) -> std::unique_ptr<QWidget> {
-         return std::make_unique<WelcomeDialog>(f.state, f.messages);
+     [](test::ReportFolder& f, ui::Printer&) -> QWidget* {
+         return new WelcomeDialog(f.state, f.messages);
      }},
     {"main window", true,
-     [](LanguageFolder& f, ui::Printer&) -> std::unique_ptr<QWidget> {
+     [](test::ReportFolder& f, ui::Printer&) -> QWidget* {
          static NoBusyPointer busy;
-         auto window = std::make_unique<MainWindow>(
+         auto* window = new MainWindow(
              f.state, f.messages, busy, [](QWidget*) {}, [] { return 0; });
          window->SetWelcomeRunner([](QWidget*) {});  // the welcome dialog is audited alone
          return window;
@@ -97,11 +71,11 @@ std::string Joined(const std::vector<std::string>& findings) {
 TEST(WindowLayout, EveryWindowFitsTheScreenInEveryLanguage) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     for (std::string_view language : kLanguageCodes) {
-        LanguageFolder folder(language);
+        test::ReportFolder folder(language);
         ui::RecordingPrinter printer;
-        for (const Window& kind : kWindows) {
-            SCOPED_TRACE(std::string(kind.name) + " in " + std::string(language));
-            std::unique_ptr<QWidget> window = kind.make(folder, printer);
+        for (const auto& [name, resizable, make] : kWindows) {
+            SCOPED_TRACE(std::string(name) + " in " + std::string(language));
+            const std::unique_ptr<QWidget> window(make(folder, printer));
             window->show();
             QApplication::processEvents();
             EXPECT_TRUE(area.contains(window->frameGeometry()))
@@ -110,7 +84,7 @@ TEST(WindowLayout, EveryWindowFitsTheScreenInEveryLanguage) {
                 << window->frameGeometry().height() << " on " << area.width() << "x"
                 << area.height();
             EXPECT_EQ(Joined(test::AuditLayout(*window)), "") << "as opened";
-            if (kind.resizable && window->size() != area.size()) {
+            if (resizable && window->size() != area.size()) {
                 window->resize(area.size());
                 QApplication::processEvents();
                 EXPECT_EQ(Joined(test::AuditLayout(*window)), "") << "filling the screen";

@@ -3,89 +3,130 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
-#include <string>
-
-#include "engine/refrigerant_registry.h"
+#include <sstream>
 
 namespace tessaro {
 namespace {
 
-constexpr auto kEvap = HeatCapacityKind::Evaporating;
-constexpr auto kSuction = HeatCapacityKind::Suction;
-constexpr auto kDischarge = HeatCapacityKind::Discharge;
+constexpr HeatCapacityKind kKinds[] = {HeatCapacityKind::Evaporating, HeatCapacityKind::Suction,
+                                       HeatCapacityKind::Discharge};
 
-double Cp(std::string_view name, HeatCapacityKind kind, double T,
-          HeatCapacityContext context = {}) {
-    return HeatCapacity(name, kind, T, context).value();
+double Cp(std::string_view name, int kind, double T, HeatCapacityContext context = {}) {
+    return HeatCapacity(name, kKinds[kind], T, context).value_or(NAN);
 }
 
-// θ = 1.8 T = 491.67 °R at 273.15 K:
-//   B(θ)  = 0.0282 + 0.3937799e-3 θ - 1.28431e-7 θ² + 2.27353 / θ = 0.195387029
-//   BL(θ) = 0.0282 + 0.3937799e-3 θ - 1.28431e-7 θ  + 2.27353 / θ = 0.226370715
-//   R22 evaporating: 4.1866 * 0.812 * B = 0.664221958
-//   R12 evaporating: 4.1866 * 0.648 * BL = 0.614124916
-TEST(HeatCapacity, R12UsesTheLinearThirdTermAndR22TheSquare) {
-    EXPECT_NEAR(Cp("R22", kEvap, 273.15), 0.664221958, 1e-8);
-    EXPECT_NEAR(Cp("R12", kEvap, 273.15), 0.614124916, 1e-8);
-}
-
-// R23 cubic at 280 K: -37.2336 + 0.511656 * 280 - 0.00231769 * 280² + 3.53585e-6 * 280³
-// = 1.9421632; above 280 K the discharge value is 1.945 + (T - 280) * 0.025, so 1.97 at 281 K,
-// where the cubic, still used for evaporating, gives 1.98820068.
-TEST(HeatCapacity, R23DischargeIsReplacedAbove280K) {
-    EXPECT_NEAR(Cp("R23", kDischarge, 280), 1.9421632, 1e-6);
-    EXPECT_NEAR(Cp("R23", kDischarge, 281), 1.97, 1e-12);
-    EXPECT_NEAR(Cp("R23", kEvap, 281), 1.98820068, 1e-6);
-}
-
-// R502 and its group: k = 0.863 + 0.029 tSuction / 30 for evaporating and suction, so 0.892 at
-// tSuction = 30 °C; at 250 K (θ = 450) B = 0.184445966, cp = 4.1866 * 0.892 * B = 0.688803723.
-TEST(HeatCapacity, R502GroupFactorFollowsTheSuctionTemperature) {
-    for (const char* name : {"R502", "ISC_69L", "R403B"}) {
-        SCOPED_TRACE(name);
-        EXPECT_NEAR(Cp(name, kSuction, 250, {.tSuction = 30}), 0.688803723, 1e-8);
-        EXPECT_EQ(Cp(name, kDischarge, 250, {.tSuction = 30}),
-                  Cp(name, kDischarge, 250, {.tSuction = -20}));
+// Every refrigerant with a correlation of the B, BL or cubic form: its factor k of each kind, its
+// molar mass and exponent factor F, the cubic's a, b, c, d. Form S is B with k = 0.863 + 0.029
+// tSuction / 30 for evaporating and suction. At 273.15 K by hand: B = 0.195387029, BL =
+// 0.226370715, so R22 evaporating 4.1866 * 0.812 * B = 0.664221958, R12 4.1866 * 0.648 * BL =
+// 0.614124916.
+TEST(HeatCapacity, EveryRefrigerantOfTheBAndCubicForms) {
+    EXPECT_NEAR(Cp("R22", 0, 273.15), 0.664221958, 1e-8);
+    EXPECT_NEAR(Cp("R12", 0, 273.15), 0.614124916, 1e-8);
+    struct Row {
+        const char* names;
+        char form;
+        double k[3], molarMass, cubic[4] = {}, F = 1.043;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"R12", 'L', {0.648, 0.648, 0.645}, 120.92}, {"R13", 'B', {0.81, 0.86, 1}, 104.5},
+        {"R13B1", 'B', {0.53, 0.6, 0.64}, 149}, {"R22", 'B', {0.812, 0.785, 0.86}, 86.48},
+        {"R502 ISC_69L R403B", 'S', {0, 0, 0.908}, 111.6}, {"R152A", 'B', {1.16, 1.17, 1.36}, 66.1},
+        {"PROPYLEN R1270", 'L', {1.6, 1.6, 1.78}, 42.08},
+        {"R134A", 'B', {1.028, 1.029, 1.125}, 102},
+        {"R413A ISC_49", 'B', {1.028, 1.029, 1.075}, 108.42549},
+        {"R410A", 'B', {0.97, 0.97, 1.2}, 81},
+        {"R401A", 'B', {0.863, 0.863, 0.885}, 100.8191}, {"R404A", 'B', {1.053, 1.053, 1.14}, 97.6},
+        {"R409A", 'B', {0.832, 0.832, 0.855}, 97.4, {}, 1.033},
+        {"HX4", 'L', {0.9, 0.9, 0.97}, 90.80},
+        {"R408A", 'B', {0.95, 0.95, 1.05}, 87, {}, 1.039},
+        {"R407A", 'B', {0.98, 0.98, 1.039}, 90.1},
+        {"R401B", 'B', {0.837, 0.837, 0.858}, 98.2267},
+        {"R402B", 'B', {0.889, 0.889, 0.94}, 98.3638},
+        {"R402A", 'B', {0.929, 0.929, 1.007}, 105.7524}, {"RS45", 'B', {1.05, 0.94, 1.2}, 106.6},
+        {"R407C AC9000", 'B', {0.995, 0.995, 0.995}, 80.13, {}, 1.034},
+        {"R227", 'L', {0.8, 0.8, 0.91}, 170.03, {}, 1.057},
+        {"FX_90", 'B', {0.98, 1.06, 1.07}, 109.3},
+        {"ISC_59 R417A", 'B', {1.41, 0.93, 1.27}, 106.6},
+        {"ISC_89", 'B', {0.842, 0.93, 1.12}, 113.9},
+        {"ISC_29 R422D", 'B', {1.02, 1.08, 1.233}, 109.8},
+        {"ISC_79 R422A", 'B', {1.02, 1.11, 1.348}, 113.5},
+        {"R11", 'C', {1, 1, 1}, 137.38, {-0.55657, 0.010236, -3.43685e-5, 4.33378e-8}},
+        {"R23", 'C', {1, 1, 1}, 70.01, {-37.2336, 0.511656, -0.00231769, 3.53585e-6}},
+        {"PROPAN R290", 'C', {1.09, 1.12, 1.173}, 44.09,
+         {0.0830829, 0.00577693, -1.30581e-6, -6.91e-10}},
+        {"R600A", 'C', {1.19, 1.19, 1.04}, 58.123,
+         {-0.0847423, 0.00679624, -3.21809e-6, -4.03637e-10}},
+        {"R507", 'C', {1, 1, 1}, 98.9, {0.2180099, 2.362732e-3, -3.041841e-7, -1.141106e-9}},
+        {"CO2 R744", 'C', {0.44, 0.44, 0.725}, 44, {1.9487, 8.23487e-4, 5.44138e-6, -3.62452e-9}},
+        {"R723", 'C', {0.75, 0.79, 0.73}, 23, {1.9487, 8.23487e-4, 5.44138e-6, -3.62452e-9}},
+        {"AMMONIAK R717", 'C', {1, 1, 1}, 17.03, {1.9487, 8.23487e-4, 5.44138e-6, -3.62452e-9}},
+    };
+    // clang-format on
+    const double T = 250, theta = 1.8 * T;
+    const double B = 0.0282 + 0.3937799e-3 * theta - 1.28431e-7 * theta * theta + 2.27353 / theta;
+    const double BL = 0.0282 + 0.3937799e-3 * theta - 1.28431e-7 * theta + 2.27353 / theta;
+    for (const Row& row : rows) {
+        const double* c = row.cubic;
+        const double base = row.form == 'C'   ? c[0] + c[1] * T + c[2] * T * T + c[3] * T * T * T
+                            : row.form == 'L' ? 4.1866 * BL
+                                              : 4.1866 * B;
+        std::istringstream names(row.names);
+        for (std::string name; names >> name;) {
+            for (double tSuction : {-20.0, 30.0}) {
+                for (int kind = 0; kind < 3; ++kind) {
+                    const double k =
+                        row.form == 'S' && kind < 2 ? 0.863 + 0.029 * tSuction / 30 : row.k[kind];
+                    EXPECT_NEAR(Cp(name, kind, T, {.tSuction = tSuction}), k * base, 1e-9)
+                        << name << " kind " << kind;
+                }
+            }
+            EXPECT_EQ(MolarMass(name), row.molarMass) << name;
+            EXPECT_EQ(ExponentFactor(name), row.F) << name;
+        }
     }
 }
 
-// R14: 0.518 + 0.006 (T - 153.15), discharge 0.79 - 0.004 (T - 280); R123: 0.671 + 0.001765
-// (T - 273.15); R124 evaporating at T0K = 268.15 K whatever T is: 0.7787 - 5 * 0.001465, discharge
-// with TL = 313.15 K at 340 K: 1.35 + (313.15 - 90 - 273.15) / 70 - 0.002265 * 66.85.
-// PROPAN suction at 280 K: 1.12 (0.0830829 + 0.00577693 T - 1.30581e-6 T² - 6.91e-10 T³).
-TEST(HeatCapacity, LinearAndCubicForms) {
+// R23's discharge value is the cubic up to 280 K (1.9421632 by hand) and 1.945 + (T - 280) 0.025
+// above; its evaporating value stays the cubic. R14: 0.518 + 0.006 (T - 153.15) (suction: the
+// same form at T), discharge 0.79 - 0.004 (T - 280); R123: 0.671 + 0.001765 (T - 273.15) for
+// every kind; R124 evaporating and suction at T0K whatever T is, discharge 1.35 + ((TL - 90) -
+// 273.15) / 70 - 0.002265 (T - 273.15).
+TEST(HeatCapacity, TheR23ReplacementAndTheLinearForms) {
     const HeatCapacityContext r124{.evaporatingK = 268.15, .liquidTemperatureK = 313.15};
-    EXPECT_NEAR(Cp("R14", kEvap, 163.15), 0.578, 1e-12);
-    EXPECT_NEAR(Cp("R14", kDischarge, 300), 0.71, 1e-12);
-    EXPECT_NEAR(Cp("R123", kDischarge, 300), 0.71839025, 1e-12);
-    EXPECT_NEAR(Cp("R124", kSuction, 290, r124), 0.771375, 1e-12);
-    EXPECT_NEAR(Cp("R124", kDischarge, 340, r124), 0.484299036, 1e-8);
-    EXPECT_NEAR(Cp("PROPAN", kSuction, 280), 1.77304844, 1e-8);
-    // CO2 and ammonia share one cubic with their own factors.
-    EXPECT_NEAR(Cp("CO2", kEvap, 250) / Cp("AMMONIAK", kEvap, 250), 0.44, 1e-12);
+    const std::pair<double, double> cases[] = {
+        {Cp("R23", 2, 280), 1.9421632},
+        {Cp("R23", 2, 280.5), 1.945 + 0.5 * 0.025},
+        {Cp("R23", 0, 281), 1.98820068},
+        {Cp("R14", 0, 163.15), 0.578},
+        {Cp("R14", 1, 163.15), 0.578},
+        {Cp("R14", 2, 300), 0.71},
+        {Cp("R123", 0, 300), 0.71839025},
+        {Cp("R123", 1, 300), 0.71839025},
+        {Cp("R123", 2, 300), 0.71839025},
+        {Cp("R124", 0, 290, r124), 0.771375},
+        {Cp("R124", 1, 290, r124), 0.771375},
+        {Cp("R124", 2, 340, r124), 1.35 + (313.15 - 90 - 273.15) / 70 - 0.002265 * 66.85},
+        {MolarMass("R14").value(), 88},
+        {MolarMass("R123").value(), 152.9},
+        {MolarMass("R124").value(), 136.48},
+        {ExponentFactor("R124"), 1},
+        {ExponentFactor("R123") + ExponentFactor("R14"), 2 * 1.043},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_NEAR(cases[i].first, cases[i].second, 1e-6) << "case " << i;
 }
 
-// A name without a correlation would silently keep the previous refrigerant's heat capacities, so
-// every accepted name has one, and names of one table share it.
-TEST(HeatCapacity, EveryRefrigerantNameHasItsTablesCorrelation) {
-    std::map<std::string_view, std::string_view> firstOfFile;
-    for (const RefrigerantEntry& entry : RefrigerantTable()) {
-        SCOPED_TRACE(std::string(entry.name));
-        ASSERT_TRUE(MolarMass(entry.name).has_value());
-        const std::string_view first = firstOfFile.emplace(entry.file, entry.name).first->second;
-        EXPECT_EQ(MolarMass(entry.name), MolarMass(first));
-        EXPECT_EQ(ExponentFactor(entry.name), ExponentFactor(first));
-        for (HeatCapacityKind kind : {kEvap, kSuction, kDischarge})
-            EXPECT_EQ(Cp(entry.name, kind, 300), Cp(first, kind, 300));
-    }
-}
-
+// A name without a correlation gives nothing (the caller keeps the previous value) and the
+// default factor; 0 K gives no finite value.
 TEST(HeatCapacity, UnknownNamesAndZeroKelvinGiveNoValue) {
-    EXPECT_FALSE(HeatCapacity("R32", kEvap, 250, {}).has_value());
-    EXPECT_FALSE(MolarMass("R32").has_value());
-    EXPECT_EQ(ExponentFactor("R32"), 1.043);
-    EXPECT_FALSE(std::isfinite(Cp("R22", kEvap, 0)));
+    for (const char* name : {"R32", "r22", ""}) {
+        EXPECT_FALSE(HeatCapacity(name, kKinds[0], 250, {}).has_value()) << name;
+        EXPECT_FALSE(MolarMass(name).has_value()) << name;
+        EXPECT_EQ(ExponentFactor(name), 1.043) << name;
+    }
+    EXPECT_FALSE(std::isfinite(Cp("R22", 0, 0)));
 }
 
 }  // namespace

@@ -1,18 +1,15 @@
+// The refrigerant registry and the saturation tables: every name with its table and limits, every
+// shipped table read, the lookup by temperature and pressure, and table lines of every shape.
 #include "engine/saturation_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <functional>
 #include <set>
-#include <string>
-#include <utility>
-#include <vector>
+#include <sstream>
 
 #include "engine/refrigerant_registry.h"
-#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -71,22 +68,13 @@ TEST_P(SaturationTableTest, EveryTableReadsIntoPhysicalRows) {
     EXPECT_EQ(filesSeen.size(), 40u);
 }
 
+// The volume rule is the one reading rule that no other check sees (the densities enter no
+// figure): R12.DAT line 1 is 116.15,0.00000245460,0.00000245460,66.3760,283.231,0.546834,
+// 32538572.4. R123.DAT holds °C: its line 1 begins with -107.00.
 TEST_P(SaturationTableTest, ReadingRulesTurnTheStoredFormsIntoProperties) {
-    // R12.DAT line 1: 116.15,0.00000245460,0.00000245460,66.3760,283.231,0.546834,32538572.4
     const SaturationRow r12 = Rows("R12").at(0);
-    EXPECT_EQ(r12[5], 1000 / 0.546834);
-    EXPECT_EQ(r12[6], 1000 / 32538572.4);
-    // AMMONIAK.DAT line 8: 203.15,0.108961,0.108961,112.602,1357.25,1.37923,9042.83
-    //              line 9: 204.15,0.117216,0.117216,-108.272,1359.05,1.38142,8444.58
-    const std::vector<SaturationRow> ammonia = Rows("R717");
-    EXPECT_EQ(ammonia.at(7)[3], -112.602);
-    EXPECT_EQ(ammonia.at(8)[3], -108.272);
-    // R123.DAT line 1: -107.00,0.0000429717,... (°C)
+    EXPECT_EQ(std::pair(r12[5], r12[6]), std::pair(1000 / 0.546834, 1000 / 32538572.4));
     EXPECT_NEAR(Rows("R123").at(0)[0], 166.15, 1e-12);
-    // PROPAN.DAT line 1: 86.15,0.00000000221498,0.00000000221498,195.446,-366.807,1.36524,...
-    const SaturationRow propane = Rows("R290").at(0);
-    EXPECT_EQ(propane[3], -195.446);
-    EXPECT_EQ(propane[4], 366.807);
 }
 
 // Lower = last row below the key, upper = first row at or above it; outside the table the two end
@@ -100,6 +88,9 @@ TEST_P(SaturationTableTest, TheBracketAroundTheKey) {
     for (int column = 1; column <= 7; ++column)
         EXPECT_EQ(Interpolate(Bracket(), column), rows[2][column - 1]) << column;
 
+    ASSERT_TRUE(LookupSaturation(state, std::nextafter(rows[2][0], 1e9), 0));
+    EXPECT_EQ(Bracket().lower, rows[2]);
+    EXPECT_EQ(Bracket().upper, rows[3]);
     ASSERT_TRUE(LookupSaturation(state, rows[2][0] + 0.5, 0));
     EXPECT_NEAR(Interpolate(Bracket(), 2), (rows[2][1] + rows[3][1]) / 2, 1e-12);
 
@@ -127,7 +118,8 @@ TEST_P(SaturationTableTest, LookupByPressureExchangesTheKeyColumn) {
     EXPECT_EQ(Interpolate(Bracket(), 2), row[1]);
 }
 
-// An unknown name, a file not in the folder, a key column out of range and a file without rows.
+// An unknown name, a file not in the folder, a key column out of range and a file without rows
+// leave the bracket; every lookup resets the help context.
 TEST_P(SaturationTableTest, ALookupThatCannotReadItsTableLeavesTheBracket) {
     Use("R22");
     dir.Write("R12.DAT", "\r\n  \r\n");
@@ -135,16 +127,20 @@ TEST_P(SaturationTableTest, ALookupThatCannotReadItsTableLeavesTheBracket) {
     ASSERT_TRUE(LookupSaturation(state, 280.3, 0));
     EXPECT_EQ(state.settings.HelpContext, 0);
     const SaturationBracket before = Bracket();
-    for (auto [name, keyColumn] : {std::pair{"R32", 0}, {"R134A", 0}, {"R22", 3}, {"R12", 0}}) {
+    for (auto [name, keyColumn] :
+         {std::pair{"R32", 0}, {"R134A", 0}, {"R22", 3}, {"R22", -1}, {"R12", 0}}) {
         SCOPED_TRACE(name);
         state.engine.CurrentRefrigerant = name;
+        state.settings.HelpContext = 4;
         EXPECT_FALSE(LookupSaturation(state, 250, keyColumn));
+        EXPECT_EQ(state.settings.HelpContext, 0);
         EXPECT_EQ(Bracket().lower, before.lower);
         EXPECT_EQ(Bracket().upper, before.upper);
         EXPECT_EQ(Bracket().key, before.key);
     }
 }
 
+// The table is looked for behind the path prefix, in any letter case.
 TEST_P(SaturationTableTest, TablesAreFoundBehindThePathPrefixInAnyLetterCase) {
     std::filesystem::create_directory(dir.Path() / "tables");
     std::filesystem::copy_file(test::DataDir() / "R22.DAT", dir.Path() / "tables" / "r22.dat");
@@ -154,22 +150,21 @@ TEST_P(SaturationTableTest, TablesAreFoundBehindThePathPrefixInAnyLetterCase) {
     EXPECT_TRUE(LookupSaturation(state, 250, 0));
 }
 
-TEST_P(SaturationTableTest, BlankLinesBlanksAndCommasAreAllAccepted) {
+// The shapes a table line can take. Blank lines, blanks around numbers, commas or blanks between
+// them, CR, LF or CR LF, signs, exponents and a point without digits after it are read; a line of
+// six or eight numbers, an empty field in the middle, another separator, text, a number beyond
+// the range of a double or a specific volume of 0 (R12 takes the volume rule) is malformed and
+// fails the lookup at that line: the rows before it were scanned and stay stored.
+TEST_P(SaturationTableTest, LinesOfEveryShape) {
     dir.Write("R22.DAT",
-              "\r\n 200.15 , 1, 1,100,300,1000,1\r\n"
-              "   \n"
-              "201.15 2 2 110 310 990 2\n"
-              "202.15,3,3 ,120\t,320,980,3\r"
-              "203.15,4e0,+4,1.3E2,330.,970,.4e1\n\n");
+              "\r\n 200.15 , 1, 1,100,300,1000,1\r\n   \n201.15 2 2 110 310 990 2\n"
+              "202.15,3,3 ,120\t,320,980,3\r203.15,4e0,+4,1.3E2,330.,970,.4e1\n\n");
     const std::vector<SaturationRow> rows = ReadSaturationRows(state, "R22").value();
     ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1], (SaturationRow{201.15, 2, 2, 110, 310, 990, 2}));
     EXPECT_EQ(rows[2], (SaturationRow{202.15, 3, 3, 120, 320, 980, 3}));
     EXPECT_EQ(rows[3], (SaturationRow{203.15, 4, 4, 130, 330, 970, 4}));
-}
 
-// A malformed line ends the lookup there: rows before it were scanned and stay stored. R12.DAT
-// takes the volume rule, so a specific volume of 0 is malformed as well.
-TEST_P(SaturationTableTest, AMalformedLineFailsTheLookupAtThatLine) {
     const std::string good = "200.15,1,1,100,300,1000,1\r\n201.15,2,2,110,310,990,2\r\n";
     const std::string after = "\r\n203.15,4,4,130,330,970,4\r\n";
     state.engine.CurrentRefrigerant = "R12";
@@ -186,35 +181,6 @@ TEST_P(SaturationTableTest, AMalformedLineFailsTheLookupAtThatLine) {
         EXPECT_EQ(Bracket().lower[0], 201.15);
         EXPECT_EQ(Bracket().upper, SaturationRow{});
         EXPECT_FALSE(ReadSaturationRows(state, "R12").has_value());
-    }
-}
-
-// A named pipe, a link to a device or a folder in place of a table, in the working folder or
-// behind the path prefix, fails the lookup as a missing table does, without waiting.
-TEST_P(SaturationTableTest, AnythingButARegularTableFileFailsTheLookupAsAMissingOne) {
-    namespace fs = std::filesystem;
-    Use("R22");
-    ASSERT_TRUE(LookupSaturation(state, 280.3, 0));
-    const SaturationBracket before = Bracket();
-    fs::create_directory(dir.Path() / "tables");
-    for (const char* prefix : {"", "tables/"}) {
-        state.settings.refrigerantPathPrefix = prefix;
-        const fs::path table = dir.Path() / (std::string(prefix) + "R22.DAT");
-        const std::vector<std::pair<std::string, std::function<void()>>> odd = {
-            {"a named pipe", [&] { ASSERT_TRUE(test::MakeFifo(table)); }},
-            {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", table); }},
-            {"a folder", [&] { fs::create_directory(table); }}};
-        for (const auto& [what, make] : odd) {
-            SCOPED_TRACE(std::string(prefix) + "R22.DAT is " + what);
-            fs::remove(table);
-            make();
-            ASSERT_EQ(test::EndsWithinBounds([&] { LookupSaturation(state, 250, 0); }), "");
-            EXPECT_FALSE(LookupSaturation(state, 250, 0));
-            EXPECT_FALSE(ReadSaturationRows(state, "R22").has_value());
-            EXPECT_EQ(Bracket().lower, before.lower);
-            EXPECT_EQ(Bracket().upper, before.upper);
-            fs::remove(table);
-        }
     }
 }
 
@@ -250,36 +216,6 @@ TEST(SaturationTableLimit, RowsUpToTheLimitAreReadAndTheRowCutByItIsLeftOut) {
     EXPECT_TRUE(LookupSaturation(state, 150, 0));
 }
 
-// A table of 50 MB whose first part is a real table costs what the limit allows and gives the
-// lookups of the real table.
-TEST(SaturationTableLimit, AnOversizedTableGivesTheLookupsOfItsFirstLegitimatePart) {
-    test::TempDir dir;
-    dir.CopyFromData({"R22.DAT"});
-    AppState real{WorkingDir(dir.Path())};
-    real.engine.CurrentRefrigerant = "R22";
-    std::filesystem::create_directory(dir.Path() / "big");
-    AppState big = real;
-    big.settings.refrigerantPathPrefix = "big/";
-    const std::string table = dir.Read("R22.DAT");
-    const std::string last = table.substr(table.rfind('\n', table.size() - 2) + 1);
-    test::WriteOversized(dir.Path() / "big" / "R22.DAT", table, last);
-    ASSERT_EQ(test::EndsWithinBounds([&] {
-                  for (int i = 0; i < 6; ++i)
-                      LookupSaturation(big, 250, 0);
-                  ReadSaturationRows(big, "R22");
-              }),
-              "");
-    for (const auto& [key, column] :
-         {std::pair{250.0, 0}, {213.15, 0}, {300.5, 0}, {2.5, 1}, {12.0, 2}, {0.5, 1}}) {
-        SCOPED_TRACE(key);
-        ASSERT_TRUE(LookupSaturation(real, key, column));
-        ASSERT_TRUE(LookupSaturation(big, key, column));
-        EXPECT_EQ(big.engine.bracket.lower, real.engine.bracket.lower);
-        EXPECT_EQ(big.engine.bracket.upper, real.engine.bracket.upper);
-        EXPECT_EQ(Interpolate(big.engine.bracket, 4), Interpolate(real.engine.bracket, 4));
-    }
-}
-
 TEST(Interpolate, AColumnOutsideOneToSevenOrEqualKeysGiveNoValue) {
     SaturationBracket bracket{
         .lower = {1, 2, 3, 4, 5, 6, 7}, .upper = {2, 4, 6, 8, 10, 12, 14}, .key = 1.5};
@@ -287,6 +223,52 @@ TEST(Interpolate, AColumnOutsideOneToSevenOrEqualKeysGiveNoValue) {
     EXPECT_TRUE(std::isnan(Interpolate(bracket, 0)) && std::isnan(Interpolate(bracket, 8)));
     bracket.upper[0] = 1;
     EXPECT_FALSE(std::isfinite(Interpolate(bracket, 2)));
+}
+
+// The refrigerant table: names (aliases joined by "/"), table file, tmin and tmax in °C.
+constexpr const char* kTable =
+    "R11 R11.DAT -30 65; R12 R12.DAT -60 70; R13 R13.DAT -90 25; R13B1 R13B1.DAT -60 65;"
+    "R14 R14.DAT -140 -50; R22 R22.DAT -60 70; R23 R23.DAT -115 65; R502 R502.DAT -60 65;"
+    "PROPAN/R290 PROPAN.DAT -85 70; PROPYLEN/R1270 PROPYLEN.DAT -85 65; R600A R600A.DAT -40 80;"
+    "R152A R152A.DAT -50 70; R134A R134A.DAT -60 70; AMMONIAK/R717 AMMONIAK.DAT -80 65;"
+    "R723 R723.DAT -60 65; R507 R507.DAT -90 65; R123 R123.DAT -60 65; R401A R401A.DAT -60 65;"
+    "R401B R401B.DAT -60 65; R402A R402A.DAT -60 65; R402B R402B.DAT -60 65;"
+    "R404A R404A.DAT -60 65; R408A R408A.DAT -50 65; R409A R409A.DAT -50 65;"
+    "R410A R410A.DAT -50 65; R413A/ISC_49 R413A.DAT -40 65; R407A R407A.DAT -45 65;"
+    "R407C R407C.DAT -50 65; AC9000 Ac9000.DAT -50 65; HX4 HX4.DAT -50 65; R124 R124.DAT -10 95;"
+    "R227 R227.DAT -20 95; ISC_69L/R403B ISC_69L.DAT -55 65; ISC_59/R417A ISC_59.DAT -40 65;"
+    "RS45 RS45.DAT -40 65; ISC_29/R422D ISC_29.DAT -40 65; ISC_79/R422A ISC_79.DAT -40 65;"
+    "FX_90 FX_90.DAT -40 65; ISC_89 ISC_89.DAT -60 65; CO2/R744 CO2.DAT -55 20";
+
+// Every accepted name, aliases included, selects its table and sets its limits (TMaxCondensing
+// afresh each time); the table holds no other name. Names are compared exactly and
+// case-sensitively: an unknown one selects nothing and sets TMaxCondensing 65 alone.
+TEST(RefrigerantRegistry, EveryNameSelectsItsTableAndSetsItsLimits) {
+    std::istringstream table(kTable);
+    size_t count = 0;
+    for (std::string entry; std::getline(table, entry, ';');) {
+        std::istringstream fields(entry);
+        std::string names, file;
+        int tMin = 0, tMax = 0;
+        fields >> names >> file >> tMin >> tMax;
+        std::istringstream aliases(names);
+        for (std::string name; std::getline(aliases, name, '/'); ++count) {
+            EXPECT_EQ(SelectRefrigerantFile(name), file) << name;
+            EngineState engine{
+                .CurrentRefrigerant = name, .TMinEvaporating = 7, .TMaxCondensing = 99};
+            SetRefrigerantLimits(engine);
+            EXPECT_EQ(std::pair(engine.TMinEvaporating, engine.TMaxCondensing),
+                      std::pair(tMin, tMax))
+                << name;
+        }
+    }
+    EXPECT_EQ(RefrigerantTable().size(), count);
+    for (const char* name : {"r22", "R22 ", " R22", "Ac9000", "R600a", "", "R32"}) {
+        EXPECT_FALSE(SelectRefrigerantFile(name).has_value()) << name;
+        EngineState engine{.CurrentRefrigerant = name, .TMinEvaporating = 12, .TMaxCondensing = 99};
+        SetRefrigerantLimits(engine);
+        EXPECT_EQ(std::pair(engine.TMinEvaporating, engine.TMaxCondensing), std::pair(12, 65));
+    }
 }
 
 }  // namespace

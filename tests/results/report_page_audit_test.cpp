@@ -7,11 +7,11 @@
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
-#include "report_window_support.h"
+#include "project/foreign_choices.h"
 #include "results/report_printing.h"
 #include "results/report_viewer_window.h"
+#include "support/started_folder.h"
 #include "ui/recording_printer.h"
 
 namespace tessaro {
@@ -19,20 +19,13 @@ namespace {
 
 using Call = ui::RecordingPrinter::Call;
 
-const char* const kLanguages[] = {"ARA", "BUL", "ENG", "ESP", "FRA", "GER", "GRE", "HUN",
-                                  "ITA", "NDL", "POL", "POR", "ROM", "RUS", "SWE", "TRK"};
-
 constexpr PageSize kA4{11906, 16838};  // twips
 constexpr PageSize kLetter{12240, 15840};
 constexpr PageSize kA4Across{16838, 11906};
 
 // The window sizes of the view: as it opens on a 1280 x 720 screen (a title bar and borders
 // around it), its design size, and filling a 1920 x 1080 screen below its title bar.
-struct ViewSize {
-    const char* name;
-    QSize size;
-};
-const ViewSize kViewSizes[] = {
+const std::pair<const char*, QSize> kViewSizes[] = {
     {"1280x720 screen", ReportViewerWindow::OpeningSize({1280, 720}, {8, 36})},
     {"design size", {1000, 900}},
     {"1920x1080 screen", {1920, 1044}}};
@@ -47,9 +40,8 @@ struct DrawnPage {
 };
 
 std::string Describe(const QRectF& r) {
-    std::ostringstream out;
-    out << "(" << r.left() << ", " << r.top() << ")-(" << r.right() << ", " << r.bottom() << ")";
-    return out.str();
+    return "(" + std::to_string(r.left()) + ", " + std::to_string(r.top()) + ")-(" +
+           std::to_string(r.right()) + ", " + std::to_string(r.bottom()) + ")";
 }
 
 // Whatever a reader would find wrong: a text off the page, a line through a text, a text over
@@ -122,7 +114,7 @@ DrawnPage PaperPage(const ui::RecordingPrinter& printer, QPrinter& device) {
     return drawn;
 }
 
-class ReportPageAudit : public ::testing::TestWithParam<const char*> {
+class ReportPageAudit : public ::testing::TestWithParam<std::string_view> {
   protected:
     ReportPageAudit() { device.setOutputFormat(QPrinter::PdfFormat); }
 
@@ -143,11 +135,11 @@ TEST_P(ReportPageAudit, NoTextCrossesALineOrAnotherTextOnScreenOrPaper) {
         ReportViewerWindow window(folder.state, printer, messages, [](QWidget*) {});
         for (int headingOff : {0, 1}) {
             folder.state.settings.PrintHeadingOff = headingOff;
-            for (const ViewSize& view : kViewSizes) {
-                window.resize(view.size);
+            for (const auto& [name, size] : kViewSizes) {
+                window.resize(size);
                 window.Activate();
                 expectClean(ScreenPage(window),
-                            std::string(view.name) + (headingOff ? ", compact" : ", full") +
+                            std::string(name) + (headingOff ? ", compact" : ", full") +
                                 " heading, page " + std::to_string(int(paper.width)));
             }
         }
@@ -173,23 +165,23 @@ TEST_P(ReportPageAudit, TheViewShowsTheTextsWhereAndAsWideAsThePaperHasThem) {
 
     test::RecordingMessageBox messages;
     ReportViewerWindow window(folder.state, printer, messages, [](QWidget*) {});
-    for (const ViewSize& view : kViewSizes) {
-        window.resize(view.size);
+    for (const auto& [name, size] : kViewSizes) {
+        window.resize(size);
         window.Activate();
         const std::vector<ReportViewerWindow::ScreenText> all = window.ScreenTexts();
-        ASSERT_GE(all.size(), printed.size()) << view.name;
+        ASSERT_GE(all.size(), printed.size()) << name;
         // The heading block comes first; the report's texts follow, one for each printed one.
         const std::vector<ReportViewerWindow::ScreenText> shown(all.end() - printed.size(),
                                                                 all.end());
         const QPointF origin = window.ToWindow(0, 0);
         const double pageWidth = window.ToWindow(kA4.width, 0).x() - origin.x();
         const double pageHeight = window.ToWindow(0, kA4.height).y() - origin.y();
-        EXPECT_NEAR(pageWidth / pageHeight, kA4.width / kA4.height, 0.005) << view.name;
+        EXPECT_NEAR(pageWidth / pageHeight, kA4.width / kA4.height, 0.005) << name;
         const double pixelsPerPoint = pageHeight / kA4.height * 20;
         for (size_t i = 0; i < printed.size(); ++i) {
             const Call& paper = printed[i];
             const ReportViewerWindow::ScreenText& screen = shown[i];
-            const std::string where = std::string(view.name) + ": " + paper.text;
+            const std::string where = std::string(name) + ": " + paper.text;
             ASSERT_EQ(screen.text.toStdString(), paper.text) << where;
             EXPECT_NEAR((screen.box.left() - origin.x()) / pageWidth, paper.x / kA4.width, 0.001)
                 << where;
@@ -205,45 +197,8 @@ TEST_P(ReportPageAudit, TheViewShowsTheTextsWhereAndAsWideAsThePaperHasThem) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, ReportPageAudit, ::testing::ValuesIn(kLanguages),
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, ReportPageAudit, ::testing::ValuesIn(kLanguageCodes),
                          [](const auto& info) { return std::string(info.param); });
-
-// The notice in the view's heading and the web address line at the end of the report are the
-// language's program caption entries 68 and 69.
-TEST(ReportLanguages, NoticeAndWebAddressLinesAreWordedByTheLanguage) {
-    struct Row {
-        const char* code;
-        std::string notice;
-        std::string webAddress;
-    };
-    const std::vector<Row> rows = {
-        {"GER", "Tessaro - Jahresenergie, Betriebskosten und CO2-Emission von Kälteanlagen",
-         "Internet: www.tessaro-software.com"},
-        {"ENG", "Tessaro - yearly energy, running costs and CO2 emission of refrigeration plants",
-         "www.tessaro-software.com"}};
-    for (const Row& row : rows) {
-        test::ReportFolder folder(row.code);
-        folder.state.settings.PrintHeadingOff = 0;
-        ui::RecordingPrinter printer(kA4.width, kA4.height);
-        test::RecordingMessageBox messages;
-        ReportViewerWindow window(folder.state, printer, messages, [](QWidget*) {});
-        window.Activate();
-        std::vector<std::string> shown;
-        for (const DrawStep& step : window.PageLayout().steps)
-            if (step.kind == DrawStep::Kind::Text)
-                shown.push_back(step.text);
-        ASSERT_GT(shown.size(), 2u) << row.code;
-        EXPECT_EQ(shown[1], row.notice) << row.code << ": the second row of the heading";
-        EXPECT_EQ(shown.back(), row.webAddress) << row.code << ": the last line of the view";
-
-        PrintReport(folder.state, printer, "");
-        std::string last;
-        for (const Call& call : printer.Calls())
-            if (call.kind == Call::Kind::Text)
-                last = call.text;
-        EXPECT_EQ(last, row.webAddress) << row.code << ": the last line on paper";
-    }
-}
 
 }  // namespace
 }  // namespace tessaro

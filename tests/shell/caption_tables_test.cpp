@@ -1,12 +1,11 @@
-// Caption tables: positions, shared slots, load order, missing files and the language switch.
+// The language files: every caption entry by its position at the edges of each table and its
+// shared slots, the shapes of a caption file's lines, load order, missing files, the language
+// switch, and the help texts.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "engine/app_state.h"
+#include "shell/help_text.h"
 #include "shell/language_switch.h"
-#include "shell/welcome_choice.h"
-#include "support/hostile_files.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -22,12 +21,12 @@ std::string NumberedLines(const std::string& prefix, int count) {
 
 class Captions : public ::testing::Test {
   protected:
+    // A set whose files hold one more line than their tables have entries.
     void WriteSet(const std::string& code, const std::string& prefix) {
-        temp.Write("Caption." + code, NumberedLines(prefix + "M", 273));
-        temp.Write("VerbCapt." + code, NumberedLines(prefix + "V", 24));
-        temp.Write("TessaroCap." + code,
-                   NumberedLines(prefix + "P", CaptionTables::kProgramEntries));
-        temp.Write("infoTXT." + code, NumberedLines(prefix + "I", 66));
+        temp.Write("Caption." + code, NumberedLines(prefix + "M", 274));
+        temp.Write("VerbCapt." + code, NumberedLines(prefix + "V", 25));
+        temp.Write("TessaroCap." + code, NumberedLines(prefix + "P", 121));
+        temp.Write("infoTXT." + code, NumberedLines(prefix + "I", 67));
     }
 
     test::TempDir temp;
@@ -38,24 +37,48 @@ class Captions : public ::testing::Test {
 
 // Fields go to entries by position; main entries 235, 264 and 265 stay empty; the shared slots
 // (main 1, 169, 170, 199 = compressor 10, 11, 12, 2; main 86 to 88 = program 38 to 40) take the
-// text of the file loaded last.
-TEST_F(Captions, FieldsGoToEntriesByPositionAndSharedSlotsTakeTheFileLoadedLast) {
+// text of the file loaded last; numbers outside a table and the extra lines give nothing.
+TEST_F(Captions, EveryEntryAtTheEdgesOfItsTableAndItsSharedSlots) {
     WriteSet("GER", "");
     LoadAllCaptions(state.dir, "GER", tables);
+    LoadInfoTexts(state.dir, "GER", tables);
+    const auto& t = tables;
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
-        {tables.Main(5), "M5"},           {tables.CaptionList(1), "M97"},
-        {tables.CaptionList(61), "M157"}, {tables.CaptionList(0), ""},
-        {tables.Main(273), "M273"},       {tables.Main(235), ""},
-        {tables.Main(264), ""},           {tables.Main(265), ""},
-        {tables.Main(274), ""},           {tables.Compressor(24), "V24"},
-        {tables.Program(120), "P120"},    {tables.Main(1), "V10"},
-        {tables.Main(169), "V11"},        {tables.Main(170), "V12"},
-        {tables.Main(199), "V2"},         {tables.Compressor(10), "V10"},
-        {tables.Main(86), "P38"},         {tables.Main(88), "P40"},
-        {tables.Program(39), "P39"},      {tables.Main(85), "M85"},
-    };
-    for (const auto& [entry, expected] : cases)
-        EXPECT_EQ(entry, expected);
+        {t.Main(0), ""}, {t.Main(2), "M2"}, {t.Main(85), "M85"}, {t.Main(86), "P38"},
+        {t.Main(87), "P39"}, {t.Main(88), "P40"}, {t.Main(89), "M89"}, {t.Main(96), "M96"},
+        {t.CaptionList(0), ""}, {t.CaptionList(1), "M97"}, {t.CaptionList(61), "M157"},
+        {t.CaptionList(62), ""}, {t.Main(158), "M158"}, {t.Main(168), "M168"}, {t.Main(169), "V11"},
+        {t.Main(170), "V12"}, {t.Main(171), "M171"}, {t.Main(198), "M198"}, {t.Main(199), "V2"},
+        {t.Main(200), "M200"}, {t.Main(234), "M234"}, {t.Main(235), ""}, {t.Main(236), "M236"},
+        {t.Main(263), "M263"}, {t.Main(264), ""}, {t.Main(265), ""}, {t.Main(266), "M266"},
+        {t.Main(273), "M273"}, {t.Main(274), ""}, {t.Main(1), "V10"}, {t.Compressor(0), ""},
+        {t.Compressor(1), "V1"}, {t.Compressor(2), "V2"}, {t.Compressor(3), "V3"},
+        {t.Compressor(9), "V9"}, {t.Compressor(10), "V10"}, {t.Compressor(13), "V13"},
+        {t.Compressor(24), "V24"}, {t.Compressor(25), ""}, {t.Program(0), ""}, {t.Program(1), "P1"},
+        {t.Program(37), "P37"}, {t.Program(38), "P38"}, {t.Program(41), "P41"},
+        {t.Program(120), "P120"}, {t.Program(121), ""}, {t.Info(0), ""}, {t.Info(1), "I1"},
+        {t.Info(66), "I66"}, {t.Info(67), ""}, {UnitLabel(0), ""}, {UnitLabel(1), "°C"},
+        {UnitLabel(7), "bar"}, {UnitLabel(14), "kJ/kg"}, {UnitLabel(15), ""}};
+    // clang-format on
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+}
+
+// The shapes a caption file's line can take: an empty line is an empty entry that keeps the
+// positions of the following ones, blanks around a field go, a comma outside quotes splits it, a
+// quoted one keeps commas and blanks, a short file fills the leading entries only and leaves the
+// others as they were.
+TEST_F(Captions, LinesOfEveryShapeFillTheirPositions) {
+    temp.Write("Caption.NDL",
+               "first, second\r\n\r\n   \r\n  padded  \r\n\"third, whole \"\r\n\"\"\nlast");
+    for (int n = 1; n <= 9; ++n)
+        tables.MainSlot(n)->assign("kept");
+    LoadMainCaptions(state.dir, "NDL", tables);
+    const std::vector<std::string> entries = {"first",         "second", "",     "",    "padded",
+                                              "third, whole ", "",       "last", "kept"};
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_EQ(tables.Main(n), entries[n - 1]) << "main entry " << n;
 }
 
 TEST_F(Captions, AMissingCompressorFileKeepsThePreviousLanguageOutsideTheSharedSlots) {
@@ -69,22 +92,18 @@ TEST_F(Captions, AMissingCompressorFileKeepsThePreviousLanguageOutsideTheSharedS
     EXPECT_EQ(tables.Main(199), "eM199");
     EXPECT_EQ(tables.Compressor(1), "gV1");
     EXPECT_EQ(tables.Compressor(24), "gV24");
+    EXPECT_EQ(tables.Program(38), "eP38");
 }
 
-TEST_F(Captions, CommasSplitUnquotedLinesAndAShortFileFillsTheLeadingEntries) {
-    temp.Write("Caption.NDL", "first, second\r\n\"third, whole\"\r\n");
-    tables.MainSlot(4)->assign("kept");
-    LoadMainCaptions(state.dir, "NDL", tables);
-    EXPECT_EQ(tables.Main(1), "first");
-    EXPECT_EQ(tables.Main(2), "second");
-    EXPECT_EQ(tables.Main(3), "third, whole");
-    EXPECT_EQ(tables.Main(4), "kept");
-}
-
-TEST_F(Captions, FilesAreFoundInAnyLetterCaseAndDecodedInTheLanguagesCodePage) {
+// Files are found in any letter case and read in the code page of the language, whatever the
+// case of its code.
+TEST_F(Captions, FilesAreDecodedInTheLanguagesCodePage) {
     temp.Write("CAPTION.rus", "\xCA\xEE\xEC\xEF\xF0\xE5\xF1\xF1\xEE\xF0\r\n");
-    LoadMainCaptions(state.dir, "RUS", tables);
+    temp.Write("infotxt.GRE", "\xD3\xF5\xEC\xF0\xE9\xE5\xF3\xF4\xDE\xF2\r\n");
+    LoadMainCaptions(state.dir, "rus", tables);
+    LoadInfoTexts(state.dir, "GRE", tables);
     EXPECT_EQ(tables.Main(1), "Компрессор");
+    EXPECT_EQ(tables.Info(1), "Συμπιεστής");
 }
 
 TEST_F(Captions, TheInfoTableIsEmptiedBeforeEveryLoad) {
@@ -101,96 +120,61 @@ TEST_F(Captions, AnEmptyOrMissingCaptionFileMakesALanguageUnavailable) {
     LoadAllCaptions(state.dir, "GER", tables);
     state.settings.LanguageCode = "GER";
     temp.Write("Caption.FRA", "");
-
+    temp.Write("Caption.ITA", "x");
     EXPECT_FALSE(SwitchLanguage(state, "FRA", messages, nullptr));
     EXPECT_FALSE(CheckLanguageAvailable(state, "ESP", messages));
+    EXPECT_TRUE(CheckLanguageAvailable(state, "ITA", messages));
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, "M91 M157");
-    EXPECT_EQ(messages.shown[0].title, "Tessaro");
+    EXPECT_EQ(messages.shown[1].text + "|" + messages.shown[1].title, "M91 M157|Tessaro");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(state.settings.LanguageCode, "GER");
-    EXPECT_EQ(tables.Main(5), "M5");
-    EXPECT_TRUE(CheckLanguageAvailable(state, "GER", messages));
+    EXPECT_EQ(state.settings.LanguageCode + tables.Main(5), "GERM5");
 }
 
-TEST_F(Captions, SwitchingLoadsEverythingAndStoresOnlySwedishAtOnce) {
-    WriteSet("GER", "g");
-    WriteSet("SWE", "s");
-    WriteSet("ENG", "e");
-    temp.Write("kparam.dat", "old");
-    state.settings.LanguageCode = "GER";
-    std::string infoWhenRecaptioned;
-    auto recaption = [&] { infoWhenRecaptioned = tables.Info(1); };
-
-    ASSERT_TRUE(SwitchLanguage(state, "ENG", messages, recaption));
-    EXPECT_EQ(tables.Main(2), "eM2");
-    EXPECT_EQ(tables.Info(1), "eI1");
-    EXPECT_EQ(infoWhenRecaptioned, "");  // the info texts follow the main window's captions
-    EXPECT_EQ(temp.Read("kparam.dat"), "old");
-
-    ASSERT_TRUE(SwitchLanguage(state, "SWE", messages, recaption));
-    EXPECT_EQ(state.settings.LanguageCode, "SWE");
-    EXPECT_NE(temp.Read("kparam.dat").find("\"SWE\""), std::string::npos);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-// Every entry of every table, in order.
-std::vector<std::string> AllEntries(const CaptionTables& tables) {
-    std::vector<std::string> entries;
-    for (int n = 1; n <= CaptionTables::kMainEntries; ++n)
-        entries.push_back(tables.Main(n));
-    for (int n = 1; n <= CaptionTables::kCompressorEntries; ++n)
-        entries.push_back(tables.Compressor(n));
-    for (int n = 1; n <= CaptionTables::kProgramEntries; ++n)
-        entries.push_back(tables.Program(n));
-    for (int n = 1; n <= CaptionTables::kInfoEntries; ++n)
-        entries.push_back(tables.Info(n));
-    return entries;
-}
-
-// A language code comes from the settings file: one that is no plain name reads no file, neither
-// outside the working folder nor one whose name it cuts short with a NUL.
-TEST_F(Captions, ALanguageCodeThatIsNoPlainNameFindsNoFile) {
-    WriteSet("GER", "outside ");
-    const std::filesystem::path work = temp.Path() / "work";
-    std::filesystem::create_directories(work / "Caption.sub");
-    temp.Write("work/Caption.GER", NumberedLines("inside M", 273));
-    AppState inside{WorkingDir(work)};
-    using namespace std::string_literals;
-    for (const std::string& code : {"sub/../../Caption.GER"s, "GER\0x"s, "../GER"s}) {
-        SCOPED_TRACE(code);
-        LoadAllCaptions(inside.dir, code, inside.captions);
-        LoadInfoTexts(inside.dir, code, inside.captions);
-        EXPECT_EQ(AllEntries(inside.captions), AllEntries(CaptionTables()));
-        EXPECT_FALSE(SwitchLanguage(inside, code, messages, nullptr));
-        EXPECT_EQ(inside.settings.LanguageCode, "");
+// The shipped caption files of all sixteen languages hold exactly the fields of their tables, so
+// that no entry of a language is shifted into the place of another.
+TEST(ShippedCaptions, EveryLanguagesFilesHoldExactlyTheFieldsOfTheirTables) {
+    for (const char* code : {"GER", "ENG", "FRA", "ESP", "NDL", "ITA", "POR", "SWE", "RUS", "POL",
+                             "TRK", "ROM", "GRE", "HUN", "BUL", "ARA"}) {
+        for (const auto& [stem, count] : {std::pair{"Caption.", CaptionTables::kMainEntries},
+                                          {"VerbCapt.", CaptionTables::kCompressorEntries},
+                                          {"TessaroCap.", CaptionTables::kProgramEntries},
+                                          {"infoTXT.", CaptionTables::kInfoEntries}}) {
+            std::vector<std::string> fields;
+            EXPECT_TRUE(ReadLanguageFields(WorkingDir(test::DataDir()), stem + std::string(code),
+                                           code, fields));
+            EXPECT_EQ(fields.size(), static_cast<size_t>(count)) << stem << code;
+        }
     }
 }
 
-// Caption files of 50 MB whose first part is a real set cost what that part costs and read as it.
-TEST_F(Captions, OversizedLanguageFilesReadAsTheirFirstLegitimatePart) {
-    WriteSet("GER", "");
-    LoadAllCaptions(state.dir, "GER", tables);
-    LoadInfoTexts(state.dir, "GER", tables);
-    const std::vector<std::string> real = AllEntries(tables);
-    for (const char* stem : {"Caption.", "VerbCapt.", "TessaroCap.", "infoTXT."}) {
-        const std::string name = std::string(stem) + "GER";
-        test::WriteOversized(temp.Path() / name, temp.Read(name), "\"Zusatz\"\r\n");
-    }
-    temp.Write("caption.fra", temp.Read("Caption.GER"));
-    AppState fresh{WorkingDir(temp.Path())};
-    ASSERT_EQ(test::EndsWithinBounds([&] {
-                  LoadAllCaptions(fresh.dir, "GER", fresh.captions);
-                  LoadInfoTexts(fresh.dir, "GER", fresh.captions);
-                  CheckLanguageAvailable(fresh, "GER", messages);
-                  UnavailableWelcomeLanguages(fresh.dir);
-              }),
-              "");
-    LoadAllCaptions(fresh.dir, "GER", fresh.captions);
-    LoadInfoTexts(fresh.dir, "GER", fresh.captions);
-    EXPECT_EQ(AllEntries(fresh.captions), real);
-    EXPECT_TRUE(CheckLanguageAvailable(fresh, "GER", messages));
-    EXPECT_EQ(UnavailableWelcomeLanguages(fresh.dir).count("FRA"), 0u);
+// A field that is empty after trimming ends the text, a lone Z or z (blanks around it allowed)
+// breaks the line, every other field is joined as read with nothing between; the text loses the
+// spaces at both ends, not its tabs.
+TEST(HelpText, FieldsBecomeTheText) {
+    // clang-format off
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"Heading", "Z", "Z", "A paragraph.", "", "Not shown"}, "Heading\r\n\r\nA paragraph."},
+        {{"One", " z ", "Two"}, "One\r\nTwo"}, {{"Cold", " room ", "door"}, "Cold room door"},
+        {{"Zone", "ZZ", "Z.", "z"}, "ZoneZZZ.\r\n"}, {{"Shown", "   ", "Hidden"}, "Shown"},
+        {{"", "Hidden"}, ""}, {{}, ""}, {{"  Title", "Z", "\tIndented  "}, "Title\r\n\tIndented"}};
+    // clang-format on
+    for (const auto& [fields, text] : cases)
+        EXPECT_EQ(BuildHelpText(fields), text) << testing::PrintToString(fields);
+}
+
+// A help file is read in the field syntax and the code page of its language ("Справка" in
+// Windows-1251, the letters in the file's name in any case); a missing one gives no text.
+TEST(HelpText, ReadFromTheFileInTheFieldSyntaxAndCodePageOfTheLanguage) {
+    test::TempDir temp;
+    const WorkingDir dir(temp.Path());
+    temp.Write("Simhelp.GER",
+               "K\xC4LTE\r\n Z \r\n\" z \"\r\n\"Verdampfer, Verfl\xFCssiger\"\r\n"
+               "Teil eins,Teil zwei\r\n\r\nNicht gezeigt\r\n");
+    temp.Write("SIMHELP2.rus", "\"\xD1\xEF\xF0\xE0\xE2\xEA\xE0 \"");
+    EXPECT_EQ(LoadHelpText(dir, "Simhelp.GER", "GER") + "|" +
+                  LoadHelpText(dir, "Simhelp2.RUS", "RUS") + "|" +
+                  LoadHelpText(dir, "Simhelp.ENG", "ENG"),
+              "KÄLTE\r\n\r\nVerdampfer, VerflüssigerTeil einsTeil zwei|Справка|");
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
-// The field syntax of the data files, the working folder's file access and the code pages.
-#include <sys/socket.h>
+// The field syntax of the data files, the number texts, the working folder's file access and the
+// code pages.
 #include <sys/stat.h>
-#include <sys/un.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
+#include <chrono>
 
 #include "shell/code_page.h"
 #include "shell/field_reader.h"
 #include "shell/field_writer.h"
+#include "shell/number_text.h"
+#include "shell/text.h"
 #include "shell/working_dir.h"
 #include "support/hostile_files.h"
 #include "support/temp_dir.h"
@@ -18,47 +18,55 @@
 namespace tessaro {
 namespace {
 
-std::vector<std::string> AllFields(std::string_view text) {
-    FieldReader reader(text);
-    std::vector<std::string> fields;
-    while (auto field = reader.Next())
-        fields.push_back(field->text);
-    return fields;
-}
-
+namespace fs = std::filesystem;
 using Fields = std::vector<std::string>;
 
-// Quoted fields keep commas and may run across a line end (an unclosed one to the end);
-// unquoted fields end at a comma or line end and lose their spaces (only spaces).
-TEST(FieldReader, SplitsTextIntoFields) {
+// Quoted fields keep commas and blanks and may run across a line end (an unclosed one to the end);
+// unquoted fields end at a comma or a line end and lose their spaces (only spaces). An empty field
+// at the start, in the middle or at the end of a line is a field of its own.
+TEST(FieldReader, SplitsTextOfEveryShapeIntoFields) {
     const std::pair<std::string_view, Fields> cases[] = {
         {"one, two\r\n\"three, four\"\r\n", {"one", "two", "three, four"}},
         {"  padded   \nnext", {"padded", "next"}},
         {"\"  kept  \" trailing junk,after", {"  kept  ", "after"}},
         {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"last without line end", {"last without line end"}},
+        {"a,,b", {"a", "", "b"}},
+        {",a,b", {"", "a", "b"}},
+        {"a,\r\nb", {"a", "", "b"}},
+        {"a\rb\nc", {"a", "b", "c"}},
         {"x\r\n   ", {"x"}},
         {"", {}},
         {"\ttab\t", {"\ttab\t"}},
         {"\"two\r\nlines\",x", {"two\r\nlines", "x"}},
         {"\"never closed, at all", {"never closed, at all"}},
     };
-    for (const auto& [text, fields] : cases)
-        EXPECT_EQ(AllFields(text), fields) << text;
-
-    FieldReader reader("\"\",\"a,b\",3\r\n4,5\nlast");
-    for (const Fields& line : {Fields{"", "a,b", "3"}, Fields{"4", "5"}, Fields{"last"}, Fields{}})
+    for (const auto& [text, fields] : cases) {
+        FieldReader reader(text);
+        Fields read;
+        while (auto field = reader.Next())
+            read.push_back(field->text);
+        EXPECT_EQ(read, fields) << text;
+    }
+    FieldReader reader("\"\",\"a,b\",3\r\n4,,5\nlast");
+    for (const Fields& line :
+         {Fields{"", "a,b", "3"}, Fields{"4", "", "5"}, Fields{"last"}, Fields{}})
         EXPECT_EQ(reader.NextLine(), line);
 }
 
-TEST(FieldReader, NumbersAndIntegersAcceptOnlyWholeNumericTexts) {
+// A number field is one number and nothing else (blank is 0); an integer field takes a number
+// rounded to the nearest whole one, halves to even, within -32768..32767.
+TEST(FieldReader, NumberAndIntegerFieldsOfEveryShape) {
+    // clang-format off
     const std::pair<std::string_view, std::optional<double>> numbers[] = {
-        {" .25 ", 0.25}, {"-3", -3}, {"", 0}, {"abc", {}}, {"12 kW", {}}, {"1e999", {}},
-    };
+        {" .25 ", 0.25}, {"-3", -3}, {"", 0}, {"   ", 0}, {"\t7\t", 7}, {"abc", {}}, {"12 kW", {}},
+        {"1,5", {}}, {"1.5.", {}}, {"1e999", {}}, {"2E3", 2000}, {"+4", 4}, {"-", {}}, {".", {}}};
+    const std::pair<std::string_view, std::optional<int>> integers[] = {
+        {"77", 77}, {"2.5", 2}, {"3.5", 4}, {"2.6", 3}, {"2.4", 2}, {"-2.6", -3}, {"-2.5", -2},
+        {"0.5", 0}, {"32767", 32767}, {"32767.4", 32767}, {"32767.5", {}}, {"32768", {}},
+        {"-32768", -32768}, {"-32768.5", -32768}, {"-32769", {}}, {"", 0}, {"x", {}}, {"1,5", {}}};
+    // clang-format on
     for (const auto& [text, value] : numbers)
         EXPECT_EQ(FieldNumber(text), value) << text;
-    const std::pair<std::string_view, std::optional<int>> integers[] = {
-        {"77", 77}, {"2.5", 2}, {"40000", {}}, {"x", {}}};
     for (const auto& [text, value] : integers)
         EXPECT_EQ(FieldInteger(text), value) << text;
 }
@@ -66,239 +74,146 @@ TEST(FieldReader, NumbersAndIntegersAcceptOnlyWholeNumericTexts) {
 TEST(FieldWriter, WritesTheFormTheReaderTakesBack) {
     FieldWriter w;
     w.Text("a, b").Integer(-7).Number(0.25).Number(-0.0).Text("say \"hi\"").EndLine();
-    w.Number(1e-7).EndLine();
-    EXPECT_EQ(w.Content(), "\"a, b\",-7,0.25,0,\"say ''hi''\"\r\n1e-07\r\n");
+    w.Number(1e-7).Text("").EndLine();
+    EXPECT_EQ(w.Content(), "\"a, b\",-7,0.25,0,\"say ''hi''\"\r\n1e-07,\"\"\r\n");
     FieldReader reader(w.Content());
     EXPECT_EQ(reader.NextLine(), (Fields{"a, b", "-7", "0.25", "0", "say ''hi''"}));
     EXPECT_EQ(FieldNumber(reader.NextLine().at(0)).value(), 1e-7);
 }
 
-TEST(WorkingDir, MatchesNamesWithoutRegardToLetterCase) {
-    test::TempDir temp;
-    temp.Write("CAPTION.ndl", "x");
-    WorkingDir dir(temp.Path());
-    EXPECT_TRUE(dir.Exists("Caption.NDL"));
-    EXPECT_EQ(dir.ReadBytes("caption.ndl").value(), "x");
-    EXPECT_FALSE(dir.ReadBytes("Caption.ITA").has_value());
-
-    ASSERT_TRUE(dir.OpenForReplace("Caption.NDL", "new"));
-    EXPECT_EQ(temp.Read("CAPTION.ndl"), "new");
-    EXPECT_FALSE(temp.Exists("Caption.NDL"));
-}
-
-TEST(WorkingDir, OpenForReplaceMakesAReadOnlyFileWritableAndReplacesItWhole) {
-    test::TempDir temp;
-    temp.Write("TempPart.dat", "old content");
-    std::string path = (temp.Path() / "TempPart.dat").string();
-    ::chmod(path.c_str(), 0444);
-    WorkingDir dir(temp.Path());
-    ASSERT_TRUE(dir.OpenForReplace("TempPart.dat", "new"));
-    EXPECT_EQ(temp.Read("TempPart.dat"), "new");
-    struct stat st {};
-    ::stat(path.c_str(), &st);
-    EXPECT_TRUE(st.st_mode & S_IWUSR);
-    EXPECT_FALSE(dir.MakeWritable("missing.dat"));
-    // No temporary file is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-TEST(WorkingDir, AFailedReplaceLeavesTheOldFileWhole) {
-    test::TempDir temp;
-    std::filesystem::create_directory(temp.Path() / "sub");
-    WorkingDir dir(temp.Path() / "sub");
-    ASSERT_TRUE(dir.OpenForReplace("kparam.dat", "old"));
-    // A folder in which nothing can be created: the write fails, the old file stays.
-    WorkingDir gone(temp.Path() / "no-such-folder");
-    EXPECT_FALSE(gone.OpenForReplace("kparam.dat", "new"));
-    EXPECT_EQ(dir.ReadBytes("kparam.dat").value(), "old");
-}
-
-// Something other than a regular file in a file's place: made by make in the folder under name.
-struct OddFile {
-    std::string what;
-    std::function<void(const std::filesystem::path& folder, const std::string& name)> make;
-};
-
-std::vector<OddFile> OddFiles() {
-    namespace fs = std::filesystem;
-    return {
-        {"a named pipe",
-         [](const fs::path& folder, const std::string& name) {
-             ASSERT_TRUE(test::MakeFifo(folder / name));
-         }},
-        {"a link to a named pipe",
-         [](const fs::path& folder, const std::string& name) {
-             ASSERT_TRUE(test::MakeFifo(folder / "pipe"));
-             fs::create_symlink(folder / "pipe", folder / name);
-         }},
-        {"a link to /dev/zero",
-         [](const fs::path& folder, const std::string& name) {
-             fs::create_symlink("/dev/zero", folder / name);
-         }},
-        {"a folder", [](const fs::path& folder,
-                        const std::string& name) { fs::create_directory(folder / name); }},
-        {"a socket",
-         [](const fs::path& folder, const std::string& name) {
-             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-             sockaddr_un address{};
-             address.sun_family = AF_UNIX;
-             const std::string path = (folder / name).string();
-             ASSERT_LT(path.size(), sizeof address.sun_path);
-             path.copy(address.sun_path, path.size());
-             ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-             ::close(fd);
-         }},
-    };
-}
-
-mode_t ModeOf(const std::filesystem::path& path) {
+mode_t ModeOf(const fs::path& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mode;
 }
 
-// Something other than a regular file is neither read, made writable nor replaced, and is never
-// waited on.
-TEST(WorkingDir, OnlyRegularFilesAreReadOrWrittenAndAnythingElseIsNeverWaitedOn) {
-    for (const OddFile& odd : OddFiles()) {
-        SCOPED_TRACE(odd.what);
-        test::TempDir temp;
-        odd.make(temp.Path(), "kparam.dat");
-        const std::filesystem::path path = temp.Path() / "kparam.dat";
-        ::chmod(path.c_str(), 0444);
-        const mode_t before = ModeOf(path);
-        const WorkingDir dir(temp.Path());
+size_t FilesIn(const fs::path& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+// Names match in any letter case; a bounded read gives the first bytes; a read-only file is made
+// writable and replaced whole, without a temporary file left; a failed write keeps the old file;
+// a range replaced keeps the rest of a file (larger than a piece of the copy) and fills a short
+// one with zeros.
+TEST(WorkingDir, ReadsAndReplacesFilesInAnyLetterCase) {
+    test::TempDir temp;
+    temp.Write("CAPTION.ndl", "0123456789");
+    const WorkingDir dir(temp.Path());
+    EXPECT_TRUE(dir.Exists("Caption.NDL"));
+    EXPECT_EQ(
+        dir.ReadBytes("caption.ndl", 4).value() + "|" + dir.ReadBytes("caption.ndl", 0).value(),
+        "0123|");
+    EXPECT_EQ(dir.ReadBytes("Caption.Ndl", 10).value(), "0123456789");
+    EXPECT_FALSE(dir.ReadBytes("Caption.ITA").has_value());
+    EXPECT_FALSE(dir.MakeWritable("missing.dat"));
+    ::chmod((temp.Path() / "CAPTION.ndl").c_str(), 0444);
+    ASSERT_TRUE(dir.OpenForReplace("Caption.NDL", "new"));
+    EXPECT_EQ(temp.Read("CAPTION.ndl"), "new");
+    EXPECT_TRUE(ModeOf(temp.Path() / "CAPTION.ndl") & S_IWUSR);
+    EXPECT_FALSE(WorkingDir(temp.Path() / "no-such-folder").OpenForReplace("x.dat", "x"));
+
+    EXPECT_FALSE(dir.ReplaceRange("missing.rdm", 0, "x"));
+    std::string big(3 << 20, 'a');
+    big.back() = 'z';
+    temp.Write("BIGN.rdm", big);
+    ::chmod((temp.Path() / "BIGN.rdm").c_str(), 0444);
+    ASSERT_TRUE(dir.ReplaceRange("bign.RDM", 100000, "stamp"));
+    EXPECT_EQ(temp.Read("BIGN.rdm"), std::string(big).replace(100000, 5, "stamp"));
+    temp.Write("short.rdm", "ab");
+    ASSERT_TRUE(dir.ReplaceRange("short.rdm", 5, "cd"));
+    EXPECT_EQ(temp.Read("short.rdm"), std::string("ab\0\0\0cd", 7));
+    EXPECT_EQ(FilesIn(temp.Path()), 3u) << "no temporary file left";
+}
+
+// A write clears away the temporary files that killed writes left beside the file, by the clock:
+// those older than a minute go; younger ones (a write under way in another run) and other names
+// stay.
+TEST(WorkingDir, AWriteRemovesOnlyTemporariesOlderThanAMinute) {
+    test::TempDir temp;
+    const auto now = fs::file_time_type::clock::now();
+    const std::pair<const char*, std::chrono::seconds> files[] = {
+        {"kparam.dat.tmp-aaaaaa", std::chrono::seconds(0)},
+        {"kparam.dat.tmp-bbbbbb", std::chrono::seconds(50)},
+        {"kparam.dat.tmp-cccccc", std::chrono::seconds(70)},
+        {"kparam.dat.tmp-dddddd", std::chrono::hours(48)},
+        {"kparam.dat.tmp-eeeeeee", std::chrono::hours(48)},
+        {"energk.dat.tmp-ffffff", std::chrono::hours(48)}};
+    for (const auto& [name, age] : files) {
+        temp.Write(name, "half");
+        fs::last_write_time(temp.Path() / name, now - age);
+    }
+    ASSERT_TRUE(WorkingDir(temp.Path()).OpenForReplace("kparam.dat", "new"));
+    std::string left;
+    for (const auto& [name, age] : files)
+        left += temp.Exists(name) ? std::string(name).substr(15) + " " : "";
+    EXPECT_EQ(left, "aaaaaa bbbbbb eeeeeee ffffff ");
+}
+
+// Only a regular file of a plain name is read, made writable or replaced, and nothing is waited
+// on. At the edges of a plain name: a blank (the first character after the controls) and a
+// no-break space (the first after the C1 controls) count, the last control characters do not.
+TEST(WorkingDir, OnlyRegularFilesOfPlainNamesAreReadOrWritten) {
+    test::TempDir temp;
+    fs::create_directories(temp.Path() / "work" / "sub");
+    temp.Write("outside.dat", "outside");
+    temp.Write("work/sub/inside.dat", "inside");
+    temp.Write("work/ab", "ab");
+    const WorkingDir dir(temp.Path() / "work");
+    using namespace std::string_literals;
+    std::vector<std::string> names = {"../outside.dat"s, "sub/inside.dat"s, "ab\0cd"s,
+                                      (temp.Path() / "outside.dat").string()};
+    for (test::OddFile odd : test::kOddFiles) {
+        names.push_back("odd" + std::to_string(names.size()) + ".dat");
+        ASSERT_TRUE(test::PutOddFile(odd, temp.Path() / "work" / names.back()))
+            << test::Describe(odd);
+    }
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
         ASSERT_EQ(test::EndsWithinBounds([&] {
-                      dir.ReadBytes("kparam.dat");
-                      dir.ReadBytes("KPARAM.DAT", 100);
-                      dir.MakeWritable("kparam.dat");
-                      dir.OpenForReplace("kparam.dat", "new");
-                      dir.ReplaceRange("kparam.dat", 0, "new");
+                      dir.ReadBytes(name);
+                      dir.OpenForReplace(name, "new");
                   }),
                   "");
-        EXPECT_FALSE(dir.Exists("kparam.dat"));
-        EXPECT_FALSE(dir.ReadBytes("kparam.dat").has_value());
-        EXPECT_FALSE(dir.ReadBytes("Kparam.dat", 100).has_value());
-        EXPECT_FALSE(dir.MakeWritable("kparam.dat"));
-        EXPECT_FALSE(dir.OpenForReplace("kparam.dat", "new"));
-        EXPECT_FALSE(dir.ReplaceRange("kparam.dat", 0, "new"));
-        EXPECT_FALSE(dir.WithWritesHeld().OpenForReplace("kparam.dat", "new"));
-        EXPECT_EQ(ModeOf(path), before);
+        EXPECT_FALSE(dir.Exists(name) || dir.ReadBytes(name) || dir.ReadBytes(name, 100) ||
+                     dir.MakeWritable(name) || dir.OpenForReplace(name, "new") ||
+                     dir.ReplaceRange(name, 0, "new") ||
+                     dir.WithWritesHeld().OpenForReplace(name, "new"));
     }
-}
-
-TEST(WorkingDir, ABoundedReadGivesTheFirstBytesOfARegularFileBehindALink) {
-    test::TempDir temp;
-    temp.Write("R22.DAT", "0123456789");
-    std::filesystem::create_symlink(temp.Path() / "R22.DAT", temp.Path() / "link.DAT");
-    const WorkingDir dir(temp.Path());
-    EXPECT_EQ(dir.ReadBytes("r22.dat", 4).value(), "0123");
-    EXPECT_EQ(dir.ReadBytes("R22.DAT", 0).value(), "");
-    EXPECT_EQ(dir.ReadBytes("LINK.dat", 100).value(), "0123456789");
-    EXPECT_TRUE(dir.Exists("link.DAT"));
-}
-
-TEST(WorkingDir, OnlyPlainNamesAreFileNames) {
-    for (std::string_view name : {"Caption.GER", "R22.LST", "ergEN1.DAT", "KÜHLKAT", "a b.c", ".x"})
+    EXPECT_EQ(temp.Read("outside.dat") + temp.Read("work/sub/inside.dat") + temp.Read("work/ab"),
+              "outsideinsideab");
+    for (std::string_view name : {"Caption.GER", "KÜHLKAT", "a b.c", ".x", "a\u00A0b", "a~b"})
         EXPECT_TRUE(WorkingDir::IsPlainFileName(name)) << name;
-    using namespace std::string_literals;
-    for (const std::string& name :
-         {""s, "."s, ".."s, "../vict"s, "a/b"s, "/etc/passwd"s, "a\\b"s, "Caption...."s, "x..y"s,
-          "ab\0cd"s, "tab\there"s, "line\r\n"s, "del\x7F"s, "c1\u0085"s}) {
+    for (const std::string& name : {""s, "."s, ".."s, "a/b"s, "a\\b"s, "x..y"s, "tab\there"s,
+                                    "us\x1Fx"s, "del\x7F"s, "c1\u0080"s, "c1\u009F"s}) {
         EXPECT_FALSE(WorkingDir::IsPlainFileName(name)) << name;
     }
 }
 
-TEST(WorkingDir, ANameThatIsNoPlainFileNameStandsForAMissingFileAndReachesNothingOutside) {
-    test::TempDir outer;
-    std::filesystem::create_directory(outer.Path() / "work");
-    std::filesystem::create_directory(outer.Path() / "work" / "sub");
-    outer.Write("outside.dat", "outside");
-    outer.Write("work/sub/inside.dat", "inside");
-    outer.Write("work/ab", "ab");
-    const std::filesystem::path outside = outer.Path() / "outside.dat";
-    ::chmod(outside.c_str(), 0444);
-    const WorkingDir dir(outer.Path() / "work");
-    using namespace std::string_literals;
-    for (const std::string& name : {"../outside.dat"s, "sub/inside.dat"s, "ab\0cd"s,
-                                    (outer.Path() / "outside.dat").string()}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(dir.Resolve(name), std::filesystem::path());
-        EXPECT_FALSE(dir.Exists(name));
-        EXPECT_FALSE(dir.ReadBytes(name).has_value());
-        EXPECT_FALSE(dir.ReadBytes(name, 10).has_value());
-        EXPECT_FALSE(dir.MakeWritable(name));
-        EXPECT_FALSE(dir.OpenForReplace(name, "new"));
-        EXPECT_FALSE(dir.ReplaceRange(name, 0, "new"));
-        EXPECT_FALSE(dir.WithWritesHeld().OpenForReplace(name, "new"));
+// Every language's code page, whatever the letter case of its code, shown by a letter that only
+// that code page holds at that byte.
+TEST(CodePage, EveryLanguageReadsAndWritesInItsCodePage) {
+    // clang-format off
+    const std::pair<const char*, const char*> languages[] = {
+        {"ARA", "\xD6=ض"}, {"BUL", "\xD6=Ц"}, {"RUS", "\xD6=Ц"}, {"GRE", "\xD6=Φ"},
+        {"TRK", "\xDE=Ş"}, {"POL", "\xD5=Ő"}, {"HUN", "\xD5=Ő"}, {"ROM", "\xD5=Ő"},
+        {"ENG", "\xD5=Õ"}, {"GER", "\xD5=Õ"}, {"FRA", "\xD5=Õ"}, {"ESP", "\xD5=Õ"},
+        {"NDL", "\xD5=Õ"}, {"ITA", "\xD5=Õ"}, {"POR", "\xD5=Õ"}, {"SWE", "\xD5=Õ"},
+        {"XYZ", "\xD5=Õ"}, {"", "\xD5=Õ"}};
+    // clang-format on
+    for (const auto& [code, pair] : languages) {
+        for (const std::string& spelled : {std::string(code), LowerAscii(code)}) {
+            const CodePage page = CodePageOfLanguage(spelled);
+            EXPECT_EQ(DecodeText(std::string(pair, 1), page), pair + 2) << spelled;
+            EXPECT_EQ(EncodeText(pair + 2, page), std::string(pair, 1)) << spelled;
+        }
     }
-    EXPECT_EQ(outer.Read("outside.dat"), "outside");
-    EXPECT_EQ(ModeOf(outside) & 0777, 0444u);
-    EXPECT_EQ(outer.Read("work/sub/inside.dat"), "inside");
-    EXPECT_EQ(outer.Read("work/ab"), "ab");
 }
 
-TEST(WorkingDir, ReplaceRangeKeepsTheRestOfTheFileAndFillsAShortOneWithZeros) {
-    test::TempDir temp;
-    const WorkingDir dir(temp.Path());
-    EXPECT_FALSE(dir.ReplaceRange("missing.rdm", 0, "x"));
-    EXPECT_FALSE(temp.Exists("missing.rdm"));
-
-    std::string big(3 << 20, 'a');  // larger than a piece of the copy
-    big.back() = 'z';
-    temp.Write("BIGN.rdm", big);
-    const std::filesystem::path path = temp.Path() / "BIGN.rdm";
-    ::chmod(path.c_str(), 0444);
-    ASSERT_TRUE(dir.ReplaceRange("bign.RDM", 100000, "stamp"));
-    EXPECT_EQ(temp.Read("BIGN.rdm"), std::string(big).replace(100000, 5, "stamp"));
-    EXPECT_TRUE(ModeOf(path) & S_IWUSR);
-
-    temp.Write("short.rdm", "ab");
-    ASSERT_TRUE(dir.ReplaceRange("short.rdm", 5, "cd"));
-    EXPECT_EQ(temp.Read("short.rdm"), std::string("ab\0\0\0cd", 7));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()),
-                            std::filesystem::directory_iterator()),
-              2);  // no temporary file left
-}
-
-TEST(WorkingDir, HeldWritesAreSeenByReadsAndNeverReachTheDisk) {
-    test::TempDir temp;
-    temp.Write("CATALOGN.rdm", "0123456789");
-    const WorkingDir held = WorkingDir(temp.Path()).WithWritesHeld();
-    ASSERT_TRUE(held.ReplaceRange("CATALOGN.rdm", 2, "ab"));
-    ASSERT_TRUE(held.ReplaceRange("catalogN.rdm", 12, "xy"));
-    EXPECT_EQ(held.ReadBytes("CATALOGN.rdm").value(), std::string("01ab456789\0\0xy", 14));
-    EXPECT_EQ(held.ReadBytes("CATALOGN.rdm", 5).value(), "01ab4");
-    EXPECT_EQ(held.ReadBytes("CATALOGN.rdm", 12).value(), std::string("01ab456789\0\0", 12));
-    ASSERT_TRUE(held.OpenForReplace("new.dat", "new"));
-    ASSERT_TRUE(held.ReplaceRange("new.dat", 1, "E"));
-    EXPECT_EQ(held.ReadBytes("NEW.dat").value(), "nEw");
-    EXPECT_TRUE(held.Exists("new.dat"));
-    EXPECT_EQ(temp.Read("CATALOGN.rdm"), "0123456789");
-    EXPECT_FALSE(temp.Exists("new.dat"));
-}
-
-TEST(CodePage, EachLanguageHasItsCodePage) {
-    const std::pair<const char*, CodePage> cases[] = {
-        {"ARA", CodePage::Windows1256}, {"RUS", CodePage::Windows1251},
-        {"BUL", CodePage::Windows1251}, {"GRE", CodePage::Windows1253},
-        {"TRK", CodePage::Windows1254}, {"POL", CodePage::Windows1250},
-        {"HUN", CodePage::Windows1250}, {"ROM", CodePage::Windows1250},
-        {"GER", CodePage::Windows1252}, {"SWE", CodePage::Windows1252},
-    };
-    for (auto [code, page] : cases)
-        EXPECT_EQ(CodePageOfLanguage(code), page) << code;
-}
-
-TEST(CodePage, TextsSurviveARoundTripThroughTheirCodePage) {
-    struct Case {
-        CodePage page;
-        std::string utf8;
-        std::string bytes;
-    };
-    const std::vector<Case> cases = {
+// Texts survive a round trip through each code page; a byte the code page leaves undefined reads
+// as the character of the same number and is written back as that byte; a character the code page
+// lacks, of any length in UTF-8, is written as "?".
+TEST(CodePage, TextsSurviveARoundTripAndMissingCharactersWriteAsQuestionMarks) {
+    const std::tuple<CodePage, std::string, std::string> cases[] = {
         {CodePage::Windows1252, "Verflüssiger 35 °C §$&",
          "Verfl\xFCssiger 35 \xB0"
          "C \xA7$&"},
@@ -309,19 +224,75 @@ TEST(CodePage, TextsSurviveARoundTripThroughTheirCodePage) {
          "arka"},
         {CodePage::Windows1254, "Kompresör ş", "Kompres\xF6r \xFE"},
         {CodePage::Windows1256, "ضاغط", "\xD6\xC7\xDB\xD8"},
+        {CodePage::Dos850, "Kälte ÿ", "K\x84lte \x98"},
+        {CodePage::Windows1252, "plain ~\x7F", "plain ~\x7F"},
+        {CodePage::Windows1252, "a\u0081z", "a\x81z"},
+        {CodePage::Windows1251, "\u0098", "\x98"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(EncodeText(c.utf8, c.page), c.bytes) << c.utf8;
-        EXPECT_EQ(DecodeText(c.bytes, c.page), c.utf8) << c.utf8;
+    for (const auto& [page, utf8, bytes] : cases) {
+        EXPECT_EQ(EncodeText(utf8, page), bytes) << utf8;
+        EXPECT_EQ(DecodeText(bytes, page), utf8) << utf8;
     }
+    EXPECT_EQ(EncodeText("Ω and €", CodePage::Windows1252), "? and \x80");
+    EXPECT_EQ(EncodeText("Ж\u00A0ü𝄞x", CodePage::Windows1251), "\xC6\xA0??x");
+    EXPECT_EQ(EncodeText("\u0081", CodePage::Windows1251), "?");
 }
 
-TEST(CodePage, UndefinedBytesReadAsTheirNumberAndMissingCharactersWriteAsQuestionMarks) {
-    EXPECT_EQ(DecodeText("a\x81z", CodePage::Windows1252), "a\u0081z");
-    EXPECT_EQ(EncodeText("a\u0081z", CodePage::Windows1252), "a\x81z");
-    EXPECT_EQ(EncodeText("Ω and €", CodePage::Windows1252), "? and \x80");
-    EXPECT_EQ(EncodeText("Ж", CodePage::Windows1252), "?");
+struct Reading {
+    std::string_view text;
+    double plain;  // PlainNumericPrefix
+    double comma;  // DecimalCommaConversion
+};
+
+// The plain prefix stops at anything that is no part of a number, skipping blanks, tabs and line
+// feeds wherever they stand (a carriage return ends it) and reading an exponent only when digits
+// follow the letter. The comma conversion takes the first comma as the point, only without one.
+TEST(NumberConversions, ReadTheNumberAtTheStartOfTheText) {
+    // clang-format off
+    const Reading cases[] = {
+        {"12,5", 12, 12.5}, {"12.5 kW", 12.5, 12.5}, {"-60.5", -60.5, -60.5}, {"+7", 7, 7},
+        {".5", 0.5, 0.5}, {"-.5", -0.5, -0.5}, {"5.", 5, 5}, {"1.2.3", 1.2, 1.2}, {"abc", 0, 0},
+        {"", 0, 0}, {"-", 0, 0}, {".", 0, 0}, {"35 °C", 35, 35}, {"1 2,5", 12, 12.5},
+        {"  -\t4\n2", -42, -42}, {"4\r2", 4, 4}, {"1E3", 1000, 1000}, {"2.5e-1", 0.25, 0.25},
+        {"1e+2x", 100, 100}, {"7E", 7, 7}, {"7E+", 7, 7}, {"7Ex5", 7, 7}, {"1e-400", 0, 0},
+        {"0,25", 0, 0.25}, {" 12, 5", 12, 12.5}, {"1,5,7", 1, 1.5}, {"0,0", 0, 0},
+        {"1.000,5", 1, 1}, {",5", 0, 0.5}, {"   ", 0, 0}, {"-3,5", -3, -3.5}};
+    // clang-format on
+    for (const Reading& c : cases) {
+        EXPECT_EQ(PlainNumericPrefix(c.text).value(), c.plain) << c.text;
+        EXPECT_EQ(DecimalCommaConversion(c.text).value(), c.comma) << c.text;
+    }
+    EXPECT_FALSE(PlainNumericPrefix("1e400").has_value());
+    EXPECT_FALSE(DecimalCommaConversion("-2e999").has_value());
 }
+
+// Both texts are written the same whatever the user's decimal separator is, apart from the one
+// character that the plain number text takes from it.
+class NumberTextBySeparator : public ::testing::TestWithParam<char> {};
+
+TEST_P(NumberTextBySeparator, PlainTextIsShortestWithTheSystemSeparatorSignPlaceTextUsesAPoint) {
+    const char sep = GetParam();
+    // clang-format off
+    const std::pair<double, std::string> plain[] = {
+        {12.5, "12.5"}, {-11.6, "-11.6"}, {32 + 14.4, "46.4"}, {-10 + 8 - 9.6, "-11.6"}, {3, "3"},
+        {-0.0, "0"}, {0.5, "0.5"}, {1.0 / 3.0, "0.333333333333333"}, {1e20, "1e+20"}};
+    const std::pair<double, const char*> signPlace[] = {{8, " 8"}, {0.5, " .5"}, {-0.5, "-.5"},
+        {-60, "-60"}, {0, " 0"}, {-0.0, " 0"}, {34.4, " 34.4"}, {123456, " 123456"}};
+    // clang-format on
+    for (auto [value, text] : plain) {
+        std::replace(text.begin(), text.end(), '.', sep);
+        EXPECT_EQ(PlainNumberText(value, sep), text) << value;
+    }
+    for (auto [value, text] : signPlace)
+        EXPECT_EQ(SignPlaceNumberText(value), text) << value;
+
+    const std::string text = PlainNumberText(12.5, sep);
+    EXPECT_EQ(DecimalCommaConversion(text).value(), 12.5);
+    EXPECT_EQ(PlainNumericPrefix(text).value(), sep == ',' ? 12 : 12.5);
+    EXPECT_EQ(DecimalCommaConversion(SignPlaceNumberText(-0.5)).value(), -0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, NumberTextBySeparator, ::testing::Values('.', ','));
 
 }  // namespace
 }  // namespace tessaro

@@ -1,91 +1,198 @@
-// The rules behind the main window's commands: the about message, the once-per-run welcome, and
-// where the resize rules put the start page's controls.
+// The rules behind the main window and the welcome dialog: the about message, where the resize
+// rules put the start page's controls, the folder the program works in, the welcome dialog's
+// start picture, the languages it offers, the carried value it reads again and the language its
+// confirmation takes.
 #include "shell/main_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/shell_state.h"
+#include "shell/data_folder.h"
+#include "shell/settings.h"
 #include "shell/start_page_layout.h"
-#include "support/hostile_files.h"
+#include "shell/text.h"
+#include "shell/welcome_choice.h"
+#include "shell/working_dir.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
 namespace {
 
+// The about message shows fields 2 to 6 of the language information file, as many as it has, read
+// in the language's code page; a quoted field keeps its comma; an empty or missing file gives the
+// fixed line.
 TEST(MainCommands, AboutMessageTakesFieldsTwoToSixOfTheLanguageInformation) {
     test::TempDir temp;
-    WorkingDir dir(temp.Path());
-    // A quoted field keeps its comma; the file is read in the language's code page; a seventh
-    // field is left out, a short file gives the lines it has.
-    temp.Write("GER.dat",
-               "GER\r\n\"eins, zwei\"\r\ndrei\r\nvier\r\nf\xFCnf\r\nsechs\r\nsieben\r\n");
-    EXPECT_EQ(AboutMessage(dir, "GER"), "Tessaro\r\neins, zwei\r\ndrei\r\nvier\r\nfünf\r\nsechs");
-    temp.Write("GRE.dat", "GRE\r\n\xC3\xEB\xFE\xF3\xF3\xE1\r\n");
+    const WorkingDir dir(temp.Path());
+    const std::pair<std::string, std::string> cases[] = {
+        {"GER\r\n\"eins, zwei\"\r\ndrei\r\nvier\r\nf\xFCnf\r\nsechs\r\nsieben\r\n",
+         "Tessaro\r\neins, zwei\r\ndrei\r\nvier\r\nfünf\r\nsechs"},
+        {"GER\r\n1\r\n2\r\n3\r\n4\r\n5", "Tessaro\r\n1\r\n2\r\n3\r\n4\r\n5"},
+        {"GER\r\n1\r\n2\r\n3\r\n4", "Tessaro\r\n1\r\n2\r\n3\r\n4"},
+        {"GER\r\n\r\nzwei", "Tessaro\r\n\r\nzwei"},
+        {"GER\r\n1", "Tessaro\r\n1"},
+        {"GER", "Tessaro"},
+        {"", "Programm Simulation Energieverbrauch"},
+    };
+    for (const auto& [file, message] : cases) {
+        temp.Write("GER.dat", file);
+        EXPECT_EQ(AboutMessage(dir, "GER"), message) << file;
+    }
+    temp.Write("gre.DAT", "GRE\r\n\xC3\xEB\xFE\xF3\xF3\xE1\r\n");
     EXPECT_EQ(AboutMessage(dir, "GRE"), "Tessaro\r\nΓλώσσα");
-    temp.Write("ITA.dat", "");
     EXPECT_EQ(AboutMessage(dir, "ITA"), "Programm Simulation Energieverbrauch");
 }
 
-// A language information file of 50 MB costs what its first six fields cost and reads as them.
-TEST(MainCommands, AnOversizedLanguageInformationFileGivesTheSameAboutMessage) {
+// Every place of the nine resize rules for a 19200 x 15360 twips window, each size distinct so
+// that a size taken for another shows:
+//   infoG top (15360 - 5070) / 2.5 = 4116, left (19200 - 8100) / 2 = 5550;
+//   Pic1 top 15360 - 1000 - 1200 = 13160; pic5 top 15360 - 1100 - 1000 - 1200 = 12060;
+//   pic3 left 19200 - 1300 - 1500 - 500 = 15900, top 15360 - 1400 - 1200 = 12760;
+//   pic2 left 19200 - 1200 - 200 = 17800; pic6 top 15360 - 1600 - 1200 = 12560, left 17500;
+//   Label11 left 19200 - 700 - 100 = 18400, Label8 18700, Label12 19200 - 700 - 900 - 100.
+// The information panel keeps its top on a screen of 8900 twips height or less.
+TEST(StartPageLayout, EveryPlaceOfTheResizeRules) {
+    // clang-format off
+    StartPageSizes sizes{.windowWidth = 19200, .windowHeight = 15360, .screenHeight = 15360,
+        .infoGWidth = 8100, .infoGHeight = 5070, .pic1Height = 1000, .pic2Width = 1200,
+        .pic3Width = 1300, .pic3Height = 1400, .pic5Height = 1100, .pic6Width = 1500,
+        .pic6Height = 1600, .label8Width = 400, .label11Width = 700, .label12Width = 900};
+    // clang-format on
+    const StartPagePlaces p = PlaceStartPage(sizes);
+    const std::pair<double, double> places[] = {{p.infoGTop.value_or(-1), 4116},
+                                                {p.infoGLeft, 5550},
+                                                {p.pic1Top, 13160},
+                                                {p.pic5Top, 12060},
+                                                {p.pic3Left, 15900},
+                                                {p.pic3Top, 12760},
+                                                {p.pic2Left, 17800},
+                                                {p.pic6Top, 12560},
+                                                {p.pic6Left, 17500},
+                                                {p.label11Left, 18400},
+                                                {p.label8Left, 18700},
+                                                {p.label12Left, 17500}};
+    for (size_t i = 0; i < std::size(places); ++i)
+        EXPECT_DOUBLE_EQ(places[i].first, places[i].second) << "place " << i;
+    for (double height : {8899.0, 8900.0, 8901.0}) {
+        sizes.screenHeight = height;
+        EXPECT_EQ(PlaceStartPage(sizes).infoGTop.has_value(), height > 8900) << height;
+        EXPECT_DOUBLE_EQ(PlaceStartPage(sizes).infoGLeft, 5550) << height;
+    }
+}
+
+namespace fs = std::filesystem;
+
+TEST(DataFolder, UserFolderFollowsXdgDataHome) {
+    EXPECT_EQ(UserDataFolder("/data/anna", "/home/anna"), fs::path("/data/anna/tessaro"));
+    // Unset, empty or relative: the default under the home folder.
+    for (const char* xdg : {static_cast<const char*>(nullptr), "", "relative/dir"})
+        EXPECT_EQ(UserDataFolder(xdg, "/home/anna"), fs::path("/home/anna/.local/share/tessaro"));
+}
+
+// The first start fills the user folder from the installed files (a writable copy of each); an
+// interrupted first copy is completed without overwriting what is there, whatever the letter case
+// of its name; a later start copies nothing; a start folder holding the settings is worked in.
+TEST(DataFolder, FirstStartCopiesWhatIsMissingAndNothingIsEverOverwritten) {
+    test::TempDir temp;
+    const fs::path installed = temp.Path() / "installed";
+    const fs::path user = temp.Path() / "user";
+    fs::create_directories(installed);
+    fs::create_directories(user);
+    temp.Write("installed/kparam.dat", "settings");
+    temp.Write("installed/Caption.GER", "shipped");
+    temp.Write("installed/R22.DAT", "table");
+    fs::permissions(installed / "R22.DAT", fs::perms::owner_read);
+    temp.Write("user/CAPTION.ger", "the user's own");
+    const WorkingFolderChoice first = ChooseWorkingFolder(temp.Path() / "nowhere", user, installed);
+    ASSERT_FALSE(first.error) << *first.error;
+    EXPECT_EQ(first.folder, user);
+    EXPECT_EQ(temp.Read("user/CAPTION.ger") + temp.Read("user/kparam.dat"),
+              "the user's ownsettings");
+    EXPECT_FALSE(fs::exists(user / "Caption.GER"));
+    EXPECT_NE(fs::status(user / "R22.DAT").permissions() & fs::perms::owner_write, fs::perms::none);
+
+    temp.Write("user/kparam.dat", "\"FRA\"");
+    temp.Write("installed/new.DAT", "new");
+    EXPECT_FALSE(ChooseWorkingFolder(temp.Path() / "nowhere", user, installed).error);
+    EXPECT_EQ(temp.Read("user/kparam.dat"), "\"FRA\"");
+    EXPECT_FALSE(fs::exists(user / "new.DAT"));
+    temp.Write("kparam.dat", "\"ENG\"");
+    EXPECT_EQ(ChooseWorkingFolder(temp.Path(), user, installed).folder, temp.Path());
+    EXPECT_TRUE(ChooseWorkingFolder(temp.Path() / "nowhere", temp.Path() / "fresh", std::nullopt)
+                    .error.has_value());
+}
+
+TEST(WelcomeChoice, StartPictureFollowsTheHelpContext) {
+    const std::pair<int, const char*> cases[] = {{1, "start02.bmp"}, {2, "start03.bmp"},
+                                                 {3, "start04.bmp"}, {0, "start01.bmp"},
+                                                 {4, "start01.bmp"}, {-1, "start01.bmp"}};
+    for (const auto& [context, picture] : cases)
+        EXPECT_EQ(StartPictureName(context), picture) << context;
+}
+
+// A language is unavailable when its main caption file is missing or empty, whatever the letter
+// case of the file on disk; English and German are never probed. Each language is probed under
+// its own name: with every other file there, only the one taken away is unavailable.
+TEST(WelcomeChoice, UnavailableLanguagesAreThoseWithoutAMainCaptionFile) {
+    const std::set<std::string> probed = {"ARA", "BUL", "ESP", "FRA", "GRE", "HUN", "ITA",
+                                          "NDL", "POL", "POR", "ROM", "RUS", "SWE", "TRK"};
     test::TempDir temp;
     const WorkingDir dir(temp.Path());
-    const std::string real = *WorkingDir(test::DataDir()).ReadBytes("GER.dat");
-    test::WriteOversized(temp.Path() / "GER.dat", real, "Zusatz\r\n");
-    ASSERT_EQ(test::EndsWithinBounds([&] { AboutMessage(dir, "GER"); }), "");
-    EXPECT_EQ(AboutMessage(dir, "GER"), AboutMessage(WorkingDir(test::DataDir()), "GER"));
-}
-
-// The welcome is offered once per run and never in a run that a sibling program started; after
-// it the tables are loaded in the language chosen there, the captions re-applied before the info
-// texts are loaded.
-TEST(MainCommands, WelcomeOfferedOncePerRunUnlessHandedOver) {
-    test::TempDir temp;
-    temp.CopyFromData({"Caption.GER", "Caption.ENG", "infoTXT.GER", "infoTXT.ENG"});
-    ShellState state{WorkingDir(temp.Path())};
-    state.settings.LanguageCode = "GER";
-    LoadAllCaptions(state.dir, "GER", state.captions);
-    LoadInfoTexts(state.dir, "GER", state.captions);
-    const std::string germanInfo = state.captions.Info(1);
-
-    std::vector<std::string> seen;
-    auto chooseEnglish = [&] {
-        seen.push_back("welcome " + std::to_string(state.settings.HelpContext));
-        state.settings.LanguageCode = "ENG";
-    };
-    auto recaption = [&] {
-        seen.push_back(state.captions.Main(75) + " " +
-                       (state.captions.Info(1) == germanInfo ? "German info" : "?"));
-    };
-    state.settings.HandOverActive = 1;
-    EXPECT_FALSE(OfferWelcomeOnce(state, chooseEnglish, recaption));
-    state.settings.HandOverActive = 0;
-    EXPECT_TRUE(OfferWelcomeOnce(state, chooseEnglish, recaption));
-    EXPECT_FALSE(OfferWelcomeOnce(state, chooseEnglish, recaption));
-    EXPECT_EQ(seen, (std::vector<std::string>{"welcome 3", "Exit German info"}));
-    EXPECT_EQ(state.settings.WelcomeShown, 1);
-    EXPECT_NE(state.captions.Info(1), germanInfo);
-}
-
-// A 1280 x 1024 pixel window (15 twips to the pixel) with the main window's information panel.
-TEST(StartPageLayout, InformationPanelCentredAndKeptOnSmallScreens) {
-    StartPageSizes sizes;
-    sizes.windowWidth = 19200;
-    sizes.windowHeight = sizes.screenHeight = 15360;
-    sizes.infoGWidth = 8100;
-    sizes.infoGHeight = 5070;
-    StartPagePlaces places = PlaceStartPage(sizes);
-    EXPECT_DOUBLE_EQ(places.infoGLeft, (19200 - 8100) / 2.0);
-    ASSERT_TRUE(places.infoGTop.has_value());
-    // Two fifths of the free height above the panel, three fifths below it.
-    EXPECT_DOUBLE_EQ(*places.infoGTop * 1.5, 15360 - 5070 - *places.infoGTop);
-
-    for (double height : {8900.0, 6000.0, 8901.0}) {
-        sizes.screenHeight = height;
-        places = PlaceStartPage(sizes);
-        EXPECT_EQ(places.infoGTop.has_value(), height > 8900) << height;
-        EXPECT_DOUBLE_EQ(places.infoGLeft, (19200 - 8100) / 2.0) << height;
+    EXPECT_EQ(UnavailableWelcomeLanguages(dir), probed);
+    for (const std::string& code : probed)
+        temp.Write("caption." + LowerAscii(code), "x");
+    EXPECT_TRUE(UnavailableWelcomeLanguages(dir).empty());
+    for (const std::string& code : probed) {
+        const std::string name = "caption." + LowerAscii(code);
+        temp.Write(name, "");
+        EXPECT_EQ(UnavailableWelcomeLanguages(dir), std::set<std::string>{code});
+        std::filesystem::remove(temp.Path() / name);
+        EXPECT_EQ(UnavailableWelcomeLanguages(dir), std::set<std::string>{code});
+        temp.Write(name, "x");
     }
+}
+
+// V1 is field 8 of line 1 alone: a first line of seven fields leaves it, eight set it, and the
+// other fields are read and discarded.
+TEST(WelcomeChoice, CarriedValueV1IsReadAgainFromTheFirstLineOnly) {
+    test::TempDir temp;
+    const WorkingDir dir(temp.Path());
+    Settings settings;
+    settings.suite.V1 = 4;
+    const std::pair<const char*, int> cases[] = {
+        {"\"\",\"\",\"\",\"FRA\",\"EUR\",\"Arial\",\"\"\r\n1,2,3,4,5,6,7,8\r\n", 4},
+        {"\"\",\"\",\"\",\"FRA\",\"EUR\",\"Arial\",\"\",17\r\n", 17},
+        {"\"\",\"\",\"\",\"FRA\",\"EUR\",\"Arial\",\"\",2.5,\"\",\"\",\"\"\r\n", 2},
+        {"\"\",\"\",\"\",\"FRA\",\"EUR\",\"Arial\",\"\",x,\"\",\"\",\"\"\r\n", 2},
+        {"\"\",\"\",\"\",\"FRA\",\"EUR\",\"Arial\",\"\",,\"\",\"\",\"\"\r\n", 0}};
+    for (const auto& [file, v1] : cases) {
+        temp.Write("kparam.dat", file);
+        ReloadCarriedValueV1(dir, settings);
+        EXPECT_EQ(settings.suite.V1, v1) << file;
+    }
+    EXPECT_TRUE(settings.LanguageCode.empty()) << "the other fields are read and discarded";
+}
+
+// The confirmation tests the labels in the order ARA, BUL, ENG, GER, GRE, FRA, ESP, HUN, NDL,
+// ITA, SWE, POR, RUS, POL, TRK, ROM and the last bold one wins: for every pair of bold labels, the
+// later one in that order.
+TEST(WelcomeChoice, ChosenLanguageIsTheLastBoldInTheConfirmationOrder) {
+    const std::vector<std::string> order = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN",
+                                            "NDL", "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"};
+    const auto chosen = [](const std::set<std::string>& bold) {
+        return ChosenWelcomeLanguage(
+            [&](std::string_view c) { return bold.contains(std::string(c)); });
+    };
+    EXPECT_EQ(chosen({}), "");
+    EXPECT_EQ(chosen({"XYZ"}), "");
+    EXPECT_EQ(chosen({"ger"}), "");
+    for (size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(chosen({order[i]}), order[i]);
+        for (size_t j = i + 1; j < order.size(); ++j)
+            EXPECT_EQ(chosen({order[i], order[j]}), order[j]) << order[i] << " " << order[j];
+    }
+    EXPECT_TRUE(IsChosenLanguage("GER", "GER"));
+    EXPECT_FALSE(IsChosenLanguage("GER", "ger"));
+    EXPECT_FALSE(IsChosenLanguage("GER", "GERX"));
 }
 
 }  // namespace

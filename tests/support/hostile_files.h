@@ -4,7 +4,6 @@
 // that runs a read in a child process, so that a read that waits for ever or grows without end
 // fails its test instead of stopping the test run or exhausting the machine.
 
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,7 +11,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -36,11 +34,28 @@ inline constexpr std::size_t kReadMemoryBudget = std::size_t{64} << 20;
 // The size of the oversized files.
 inline constexpr std::size_t kOversizedFileBytes = std::size_t{50} << 20;
 
-// Puts a named pipe that nobody writes to in the file's place.
-inline bool MakeFifo(const std::filesystem::path& path) {
+// Something other than a regular file in a data file's place: a named pipe that nobody writes
+// to, a link to an endless device, a folder that holds a file.
+enum class OddFile { NamedPipe, LinkToDevice, Folder };
+inline constexpr OddFile kOddFiles[] = {OddFile::NamedPipe, OddFile::LinkToDevice, OddFile::Folder};
+
+inline std::string Describe(OddFile kind) {
+    return kind == OddFile::NamedPipe      ? "a named pipe"
+           : kind == OddFile::LinkToDevice ? "a link to /dev/zero"
+                                           : "a folder";
+}
+
+// Puts an odd file of that kind in the file's place, whatever was there before.
+inline bool PutOddFile(OddFile kind, const std::filesystem::path& path) {
     std::error_code error;
-    std::filesystem::remove(path, error);
-    return ::mkfifo(path.c_str(), 0644) == 0;
+    std::filesystem::remove_all(path, error);
+    if (kind == OddFile::NamedPipe)
+        return ::mkfifo(path.c_str(), 0644) == 0;
+    if (kind == OddFile::LinkToDevice)
+        std::filesystem::create_symlink("/dev/zero", path, error);
+    else
+        std::filesystem::create_directories(path / "inside", error);
+    return !error;
 }
 
 // Writes legitimate followed by copies of filler until the file holds at least kOversizedFileBytes.
@@ -97,17 +112,15 @@ inline std::string EndsWithinBounds(const std::function<void()>& read, unsigned 
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        return {};
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kOutOfMemory)
-        return "the read ran out of its memory";
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kThrew)
-        return "the read threw an exception";
-    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM)
-        return "the read did not end within " + std::to_string(seconds) + " s";
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (WIFSIGNALED(status))
-        return "the read ended by signal " + std::to_string(WTERMSIG(status));
-    return "the read ended with exit status " + std::to_string(WEXITSTATUS(status));
+        return WTERMSIG(status) == SIGALRM
+                   ? "the read did not end within " + std::to_string(seconds) + " s"
+                   : "the read ended by signal " + std::to_string(WTERMSIG(status));
+    return code == 0              ? ""
+           : code == kOutOfMemory ? "the read ran out of its memory"
+           : code == kThrew       ? "the read threw an exception"
+                                  : "the read ended with exit status " + std::to_string(code);
 }
 
 }  // namespace tessaro::test

@@ -57,16 +57,15 @@ bool Floating(const QWidget* w, const QWidget& window) {
     return false;
 }
 
-// A label that shows a picture: controls may lie on it.
+// A label that shows a picture (controls may lie on it), or neither text nor picture (a coloured
+// band or an empty frame).
 bool Picture(const QWidget* w) {
     const auto* label = qobject_cast<const QLabel*>(w);
     return label != nullptr && !label->pixmap().isNull();
 }
-
-// A label that shows neither text nor picture: a coloured band or an empty frame.
 bool Decoration(const QWidget* w) {
     const auto* label = qobject_cast<const QLabel*>(w);
-    return label != nullptr && label->text().isEmpty() && label->pixmap().isNull();
+    return label != nullptr && label->text().isEmpty() && !Picture(w);
 }
 
 QRect InWindow(const QWidget* w, const QWidget& window) {

@@ -1,17 +1,11 @@
-// The committed picture files: every name the windows load is served by one catalogue entry, each
-// file loads at its catalogue size and is what the generator draws now, flags show their colours
-// where they belong, and text on buttons and backgrounds stays readable.
+// The committed picture files: every name the windows load is served by one catalogue entry, and
+// each file loads at its catalogue size and is what the generator draws now.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QImageReader>
-#include <QString>
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "shell/working_dir.h"
 #include "support/temp_dir.h"
@@ -30,11 +24,8 @@ QString PathIn(const std::filesystem::path& folder, std::string_view name) {
     return QString::fromStdString((folder / std::string(name)).string());
 }
 
-QImage Load(std::string_view name) {
-    return QImage(PathIn(test::DataDir(), name));
-}
-
 // Every picture name as the windows spell it where they load it.
+// clang-format off
 const std::vector<std::string> kNamesTheWindowsLoad = {
     // project form
     "brcap.bmp", "prcap.bmp", "hpcap.bmp", "abcap.bmp", "OKcap.bmp", "Varnholt_Back01.jpg",
@@ -55,6 +46,7 @@ const std::vector<std::string> kNamesTheWindowsLoad = {
     "absp1cap.bmp", "oela1cap.bmp", "halb2cap.bmp", "kw02cap.bmp", "pres3cap.bmp", "verf6cap.bmp",
     // help box
     "Pic2.bmp"};
+// clang-format on
 
 TEST(PictureCatalogue, ServesEveryNameTheWindowsLoadWithOneFile) {
     std::vector<int> uses(kPictureCatalogue.size(), 0);
@@ -103,85 +95,6 @@ TEST(PictureFiles, LoadAtTheirCatalogueSizeAndAreWhatTheGeneratorDrawsNow) {
         ASSERT_TRUE(WritePicture(RenderPicture(entry), entry,
                                  QString::fromStdString(fresh.Path().string())));
         EXPECT_LE(LargestChannelDifference(QImage(PathIn(fresh.Path(), entry.name)), committed), 3);
-    }
-}
-
-// The nearest of the plain colours that flags are made of, as a letter: w white, k black, r red,
-// y yellow, b blue, g green.
-char FlagColour(QRgb pixel) {
-    static const std::pair<char, QRgb> kColours[] = {
-        {'w', qRgb(255, 255, 255)}, {'k', qRgb(0, 0, 0)},    {'r', qRgb(210, 20, 30)},
-        {'y', qRgb(250, 200, 0)},   {'b', qRgb(0, 60, 160)}, {'g', qRgb(0, 130, 60)}};
-    const auto distance = [pixel](const std::pair<char, QRgb>& colour) {
-        const int dr = qRed(pixel) - qRed(colour.second);
-        const int dg = qGreen(pixel) - qGreen(colour.second);
-        const int db = qBlue(pixel) - qBlue(colour.second);
-        return dr * dr + dg * dg + db * db;
-    };
-    return std::ranges::min_element(kColours, {}, distance)->first;
-}
-
-// A pixel of a 60 x 40 flag, counted from the hoist and from the top, and its colour.
-struct Sample {
-    int x, y;
-    char colour;
-};
-
-const std::vector<std::pair<const char*, std::vector<Sample>>> kFlags = {
-    {"england.bmp", {{30, 20, 'r'}, {30, 3, 'r'}, {4, 20, 'r'}, {12, 8, 'w'}, {48, 32, 'w'}}},
-    {"Germany.bmp", {{30, 6, 'k'}, {30, 20, 'r'}, {30, 33, 'y'}}},
-    {"Frankr.bmp", {{10, 20, 'b'}, {30, 20, 'w'}, {50, 20, 'r'}}},
-    {"SPANIEN.bmp", {{30, 4, 'r'}, {30, 20, 'y'}, {30, 36, 'r'}}},
-    {"niederl.bmp", {{30, 6, 'r'}, {30, 20, 'w'}, {30, 33, 'b'}}},
-    {"italien.bmp", {{10, 20, 'g'}, {30, 20, 'w'}, {50, 20, 'r'}}},
-    {"Portugal.bmp", {{6, 20, 'g'}, {51, 20, 'r'}, {51, 4, 'r'}}},
-    {"schweden.bmp", {{9, 8, 'b'}, {48, 32, 'b'}, {22, 4, 'y'}, {48, 20, 'y'}}},
-    {"russisch.bmp", {{30, 6, 'w'}, {30, 20, 'b'}, {30, 33, 'r'}}},
-    {"polen.bmp", {{30, 10, 'w'}, {30, 30, 'r'}}},
-    // The crescent's thick part, its hollow, and the star, on a red field.
-    {"tuerkei.bmp", {{6, 4, 'r'}, {54, 20, 'r'}, {12, 20, 'w'}, {22, 20, 'r'}, {32, 20, 'w'}}},
-    {"rumaen.bmp", {{10, 20, 'b'}, {30, 20, 'y'}, {50, 20, 'r'}}},
-    // Blue first and last stripe, white second; the canton's cross is white at its centre.
-    {"Griechl.bmp", {{54, 2, 'b'}, {54, 6, 'w'}, {54, 37, 'b'}, {11, 11, 'w'}, {3, 2, 'b'}}},
-    {"Ungarn.bmp", {{30, 6, 'r'}, {30, 20, 'w'}, {30, 33, 'g'}}},
-    {"Bulgaria.bmp", {{30, 6, 'w'}, {30, 20, 'g'}, {30, 33, 'r'}}},
-    {"Arabic.bmp", {{6, 20, 'r'}, {36, 6, 'g'}, {36, 20, 'w'}, {36, 33, 'k'}}},
-};
-
-TEST(PictureFiles, FlagsShowTheirColoursInTheRightPlaces) {
-    for (const auto& [file, samples] : kFlags) {
-        const QImage image = Load(file);
-        ASSERT_FALSE(image.isNull()) << file;
-        for (const Sample& sample : samples) {
-            EXPECT_EQ(FlagColour(image.pixel(sample.x, sample.y)), sample.colour)
-                << file << " at " << sample.x << "," << sample.y;
-        }
-    }
-}
-
-// Captions are laid over the buttons and text over the backgrounds: both must stay light and
-// plain. A button's caption area runs from right of its symbol (a square of the button's height)
-// to the frame.
-TEST(PictureFiles, ButtonCaptionAreasAndBackgroundsAreLightAndPlain) {
-    for (const PictureEntry& entry : kPictureCatalogue) {
-        const bool button = entry.kind == PictureKind::Button;
-        if (!button && entry.kind != PictureKind::Background)
-            continue;
-        const QImage image = Load(entry.name);
-        ASSERT_FALSE(image.isNull()) << entry.name;
-        const int h = image.height();
-        const QRect area =
-            button ? QRect(QPoint(h + 6, 2), QPoint(image.width() - 3, h - 3)) : image.rect();
-        int darkest = 255;
-        int lightest = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                darkest = std::min(darkest, qGray(image.pixel(x, y)));
-                lightest = std::max(lightest, qGray(image.pixel(x, y)));
-            }
-        }
-        EXPECT_GE(darkest, button ? 225 : 195) << entry.name;
-        EXPECT_LE(lightest - darkest, button ? 20 : 45) << entry.name;
     }
 }
 
