@@ -168,7 +168,7 @@ TEST_F(CalcTest, AFailedSaveSaysSoAndKeepsEverything) {
     EXPECT_FALSE(temp.Exists("TempPartX.dat"));
 }
 
-TEST_F(CalcTest, UsageErrorsWriteNothing) {
+TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {
     const std::string project = temp.Read("TempPart.dat");
     const std::string energy = temp.Read("energk.dat");
     // clang-format off
@@ -189,6 +189,10 @@ TEST_F(CalcTest, UsageErrorsWriteNothing) {
         EXPECT_EQ(temp.Read("TempPart.dat"), project);
         EXPECT_EQ(temp.Read("energk.dat"), energy);
     }
+    EXPECT_NE(Run({"pick", "AnwendBereich", "0"}).err.find("not an item number"),
+              std::string::npos);
+    EXPECT_EQ(Run({"type", "Q0", "9", "cancel"}).status, 0);
+    EXPECT_EQ(temp.Read("TempPart.dat"), project) << "cancel saves nothing";
     EXPECT_EQ(Run({"pick", "AnwendBereich", "7"}).status, 0) << "the last item";
 }
 

@@ -244,6 +244,15 @@ constexpr const char* kTable =
 // afresh each time); the table holds no other name. Names are compared exactly and
 // case-sensitively: an unknown one selects nothing and sets TMaxCondensing 65 alone.
 TEST(RefrigerantRegistry, EveryNameSelectsItsTableAndSetsItsLimits) {
+    // The limits SetRefrigerantLimits sets for a name, from a lower limit of 7 and an upper of 99.
+    const auto limits = [](const std::string& name) {
+        EngineState engine;
+        engine.CurrentRefrigerant = name;
+        engine.TMinEvaporating = 7;
+        engine.TMaxCondensing = 99;
+        SetRefrigerantLimits(engine);
+        return std::pair(engine.TMinEvaporating, engine.TMaxCondensing);
+    };
     std::istringstream table(kTable);
     size_t count = 0;
     for (std::string entry; std::getline(table, entry, ';');) {
@@ -254,20 +263,13 @@ TEST(RefrigerantRegistry, EveryNameSelectsItsTableAndSetsItsLimits) {
         std::istringstream aliases(names);
         for (std::string name; std::getline(aliases, name, '/'); ++count) {
             EXPECT_EQ(SelectRefrigerantFile(name), file) << name;
-            EngineState engine{
-                .CurrentRefrigerant = name, .TMinEvaporating = 7, .TMaxCondensing = 99};
-            SetRefrigerantLimits(engine);
-            EXPECT_EQ(std::pair(engine.TMinEvaporating, engine.TMaxCondensing),
-                      std::pair(tMin, tMax))
-                << name;
+            EXPECT_EQ(limits(name), std::pair(tMin, tMax)) << name;
         }
     }
     EXPECT_EQ(RefrigerantTable().size(), count);
     for (const char* name : {"r22", "R22 ", " R22", "Ac9000", "R600a", "", "R32"}) {
         EXPECT_FALSE(SelectRefrigerantFile(name).has_value()) << name;
-        EngineState engine{.CurrentRefrigerant = name, .TMinEvaporating = 12, .TMaxCondensing = 99};
-        SetRefrigerantLimits(engine);
-        EXPECT_EQ(std::pair(engine.TMinEvaporating, engine.TMaxCondensing), std::pair(12, 65));
+        EXPECT_EQ(limits(name), std::pair(7, 65)) << name;
     }
 }
 

@@ -238,18 +238,13 @@ TEST(CodePage, TextsSurviveARoundTripAndMissingCharactersWriteAsQuestionMarks) {
     EXPECT_EQ(EncodeText("\u0081", CodePage::Windows1251), "?");
 }
 
-struct Reading {
-    std::string_view text;
-    double plain;  // PlainNumericPrefix
-    double comma;  // DecimalCommaConversion
-};
-
 // The plain prefix stops at anything that is no part of a number, skipping blanks, tabs and line
 // feeds wherever they stand (a carriage return ends it) and reading an exponent only when digits
 // follow the letter. The comma conversion takes the first comma as the point, only without one.
 TEST(NumberConversions, ReadTheNumberAtTheStartOfTheText) {
     // clang-format off
-    const Reading cases[] = {
+    // The text, its plain numeric prefix and its decimal-comma conversion.
+    const std::tuple<std::string_view, double, double> cases[] = {
         {"12,5", 12, 12.5}, {"12.5 kW", 12.5, 12.5}, {"-60.5", -60.5, -60.5}, {"+7", 7, 7},
         {".5", 0.5, 0.5}, {"-.5", -0.5, -0.5}, {"5.", 5, 5}, {"1.2.3", 1.2, 1.2}, {"abc", 0, 0},
         {"", 0, 0}, {"-", 0, 0}, {".", 0, 0}, {"35 °C", 35, 35}, {"1 2,5", 12, 12.5},
@@ -258,9 +253,10 @@ TEST(NumberConversions, ReadTheNumberAtTheStartOfTheText) {
         {"0,25", 0, 0.25}, {" 12, 5", 12, 12.5}, {"1,5,7", 1, 1.5}, {"0,0", 0, 0},
         {"1.000,5", 1, 1}, {",5", 0, 0.5}, {"   ", 0, 0}, {"-3,5", -3, -3.5}};
     // clang-format on
-    for (const Reading& c : cases) {
-        EXPECT_EQ(PlainNumericPrefix(c.text).value(), c.plain) << c.text;
-        EXPECT_EQ(DecimalCommaConversion(c.text).value(), c.comma) << c.text;
+    for (const auto& [text, plain, comma] : cases) {
+        EXPECT_EQ(std::pair(PlainNumericPrefix(text).value(), DecimalCommaConversion(text).value()),
+                  std::pair(plain, comma))
+            << text;
     }
     EXPECT_FALSE(PlainNumericPrefix("1e400").has_value());
     EXPECT_FALSE(DecimalCommaConversion("-2e999").has_value());

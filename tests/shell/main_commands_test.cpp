@@ -56,20 +56,12 @@ TEST(StartPageLayout, EveryPlaceOfTheResizeRules) {
         .infoGWidth = 8100, .infoGHeight = 5070, .pic1Height = 1000, .pic2Width = 1200,
         .pic3Width = 1300, .pic3Height = 1400, .pic5Height = 1100, .pic6Width = 1500,
         .pic6Height = 1600, .label8Width = 400, .label11Width = 700, .label12Width = 900};
-    // clang-format on
     const StartPagePlaces p = PlaceStartPage(sizes);
     const std::pair<double, double> places[] = {{p.infoGTop.value_or(-1), 4116},
-                                                {p.infoGLeft, 5550},
-                                                {p.pic1Top, 13160},
-                                                {p.pic5Top, 12060},
-                                                {p.pic3Left, 15900},
-                                                {p.pic3Top, 12760},
-                                                {p.pic2Left, 17800},
-                                                {p.pic6Top, 12560},
-                                                {p.pic6Left, 17500},
-                                                {p.label11Left, 18400},
-                                                {p.label8Left, 18700},
-                                                {p.label12Left, 17500}};
+        {p.infoGLeft, 5550}, {p.pic1Top, 13160}, {p.pic5Top, 12060}, {p.pic3Left, 15900},
+        {p.pic3Top, 12760}, {p.pic2Left, 17800}, {p.pic6Top, 12560}, {p.pic6Left, 17500},
+        {p.label11Left, 18400}, {p.label8Left, 18700}, {p.label12Left, 17500}};
+    // clang-format on
     for (size_t i = 0; i < std::size(places); ++i)
         EXPECT_DOUBLE_EQ(places[i].first, places[i].second) << "place " << i;
     for (double height : {8899.0, 8900.0, 8901.0}) {
@@ -144,9 +136,10 @@ TEST(WelcomeChoice, UnavailableLanguagesAreThoseWithoutAMainCaptionFile) {
     for (const std::string& code : probed) {
         const std::string name = "caption." + LowerAscii(code);
         temp.Write(name, "");
-        EXPECT_EQ(UnavailableWelcomeLanguages(dir), std::set<std::string>{code});
-        std::filesystem::remove(temp.Path() / name);
-        EXPECT_EQ(UnavailableWelcomeLanguages(dir), std::set<std::string>{code});
+        const std::set<std::string> empty = UnavailableWelcomeLanguages(dir);
+        std::filesystem::rename(temp.Path() / name, temp.Path() / "away");
+        EXPECT_EQ(UnavailableWelcomeLanguages(dir), empty);
+        EXPECT_EQ(empty, std::set<std::string>{code});
         temp.Write(name, "x");
     }
 }

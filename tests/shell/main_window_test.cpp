@@ -238,16 +238,16 @@ TEST_F(Main, ProjectFormHidesThePanelAndAResizeKeepsItCentred) {
     window->ShowInfoLine("Q0 eingeben");  // a hint the form left
     window->OpenProjectForm();
     EXPECT_EQ(duringForm, std::pair(false, true));
-    EXPECT_FALSE(busy);
-    EXPECT_TRUE(Panel(*window));
+    EXPECT_EQ(std::pair(Panel(*window), busy), std::pair(true, false));
     EXPECT_EQ(test::ShownText(*window, "InfoPn2"), state.captions.CaptionList(42));
     window->setWindowState(Qt::WindowNoState);
     window->show();
     Child<QLabel>(*window, "Label11")->setText("x");
     window->resize(QSize(760, 560));
     QApplication::processEvents();
-    const QRect info = Child(*window, "InfoG")->geometry();
-    EXPECT_LE(std::abs(info.center().x() - window->frameGeometry().width() / 2), 1);
+    EXPECT_LE(std::abs(Child(*window, "InfoG")->geometry().center().x() -
+                       window->frameGeometry().width() / 2),
+              1);
     EXPECT_TRUE(Child<QLabel>(*window, "Label11")->text().isEmpty());
 }
 

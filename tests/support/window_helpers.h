@@ -27,10 +27,10 @@ T& Control(const QWidget& window, const char* name) {
 // A key pressed and released on the control that has the keyboard focus.
 inline void Key(QWidget& window, int key) {
     QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
 }
 
 // A mouse button event over the middle of a control, sent to whatever part of the window lies

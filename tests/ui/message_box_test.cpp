@@ -79,12 +79,13 @@ TEST(QtMessageBox, KeysAndFrameGiveTheExpectedAnswer) {
         const auto& [buttons, act, answer] = cases[i];
         EXPECT_EQ(ShowAndAct(buttons, act).first, answer) << "case " << i;
     }
+    // clang-format off
+    using Q = QMessageBox;
     const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
-        {MessageIcon::None, QMessageBox::NoIcon},
-        {MessageIcon::Information, QMessageBox::Information},
-        {MessageIcon::Exclamation, QMessageBox::Warning},
-        {MessageIcon::Question, QMessageBox::Question},
-        {MessageIcon::Critical, QMessageBox::Critical}};
+        {MessageIcon::None, Q::NoIcon}, {MessageIcon::Information, Q::Information},
+        {MessageIcon::Exclamation, Q::Warning}, {MessageIcon::Critical, Q::Critical},
+        {MessageIcon::Question, Q::Question}};
+    // clang-format on
     for (const auto& [icon, shown] : icons) {
         EXPECT_EQ(ShowAndAct(MessageButtons::Ok, Press(Qt::Key_Escape), icon).second,
                   "Tessaro|Anlage\nspeichern?|" + std::to_string(shown) + "|OK");

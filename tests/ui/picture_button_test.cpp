@@ -17,30 +17,23 @@ TEST(PictureButton, RunsOnTheReleaseOnItNotOnThePressAndNotOnAReleaseAway) {
     PictureButton button("Rechbutt", &window);
     QSignalSpy runs(&button, &PictureButton::clicked);
     QLabel* label = button.CaptionLabel();
-    struct Case {
-        QWidget* pressed;
-        QWidget* released;
-        QPoint at;
-        int runs;
-    };
-    const Case cases[] = {
-        {&button, &button, QPoint(5, 5), 1},
-        {label, label, label->rect().center(), 1},
-        {&button, label, label->rect().center(), 1},
-        {label, &button, QPoint(5, 5), 1},
-        {&button, &button, QPoint(-5, 5), 0},
-        {label, &button, QPoint(5, 200), 0},
+    // Where the press and the release go, where the release is, and whether the command runs.
+    // clang-format off
+    const std::tuple<QWidget*, QWidget*, QPoint, int> cases[] = {
+        {&button, &button, QPoint(5, 5), 1}, {label, label, label->rect().center(), 1},
+        {&button, label, label->rect().center(), 1}, {label, &button, QPoint(5, 5), 1},
+        {&button, &button, QPoint(-5, 5), 0}, {label, &button, QPoint(5, 200), 0},
         {&button, &button, QPoint(button.width() - 1, 5), 1},
-        {&button, &button, QPoint(button.width(), 5), 0},
-    };
-    for (const Case& c : cases) {
+        {&button, &button, QPoint(button.width(), 5), 0}};
+    // clang-format on
+    for (const auto& [pressed, released, at, run] : cases) {
         const int before = runs.count();
-        QTest::mousePress(c.pressed, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mousePress(pressed, Qt::LeftButton, {}, QPoint(5, 5));
         EXPECT_TRUE(button.Raised());
         EXPECT_EQ(runs.count(), before) << "nothing runs on the press";
-        QTest::mouseRelease(c.released, Qt::LeftButton, {}, c.at);
+        QTest::mouseRelease(released, Qt::LeftButton, {}, at);
         EXPECT_FALSE(button.Raised());
-        EXPECT_EQ(runs.count(), before + c.runs) << c.at.x() << "," << c.at.y();
+        EXPECT_EQ(runs.count(), before + run) << at.x() << "," << at.y();
     }
     QTest::mousePress(&button, Qt::RightButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(5, 5));
