@@ -11,10 +11,10 @@ namespace {
 using Kind = CalcAction::Kind;
 
 constexpr std::pair<const char*, Kind> kKinds[] = {
-    {"pick", Kind::Pick},           {"type", Kind::Type},   {"enter", Kind::Enter},
-    {"escape", Kind::Escape},       {"focus", Kind::Focus}, {"hover", Kind::Hover},
-    {"calculate", Kind::Calculate}, {"print", Kind::Print}, {"ok", Kind::Ok},
-    {"cancel", Kind::Cancel}};
+    {"pick", Kind::Pick},           {"type", Kind::Type},       {"enter", Kind::Enter},
+    {"escape", Kind::Escape},       {"focus", Kind::Focus},     {"hover", Kind::Hover},
+    {"calculate", Kind::Calculate}, {"print", Kind::Print},     {"ok", Kind::Ok},
+    {"cancel", Kind::Cancel},       {"compare", Kind::Compare}, {"whatif", Kind::WhatIf}};
 
 std::optional<Kind> KindOf(const std::string& word) {
     for (const auto& [name, kind] : kKinds) {
@@ -33,6 +33,7 @@ int ArgumentCount(Kind kind) {
         case Kind::Escape:
         case Kind::Focus:
         case Kind::Hover:
+        case Kind::WhatIf:
             return 1;
         default:
             return 0;
@@ -47,9 +48,13 @@ std::optional<std::string> ParseField(Kind kind, const std::string& word, CalcAc
         action.text = word;
         return std::nullopt;
     }
+    if (kind == Kind::WhatIf && word == "refrigerants")
+        return std::nullopt;
     std::optional<FieldId> field = FieldByName(word);
     if (!field)
         return "unknown field '" + word + "'";
+    if (kind == Kind::WhatIf && !IsChoiceField(*field))
+        return "'" + word + "' is not a choice field";
     if (kind == Kind::Pick && !IsChoiceField(*field))
         return "'" + word + "' is not a choice field";
     if ((kind == Kind::Type || kind == Kind::Enter || kind == Kind::Escape) &&
@@ -91,8 +96,14 @@ std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args
             }
         } else if (*kind == Kind::Type || *kind == Kind::Enter) {
             action.text = args[++i];
+        } else if (*kind == Kind::WhatIf && args[i] == "refrigerants") {
+            action.kind = Kind::WhatIfRefrigerants;
+            // The list of names, when one follows.
+            if (i + 1 < args.size())
+                action.text = args[++i];
         }
-        closed = *kind == Kind::Ok || *kind == Kind::Cancel;
+        closed = *kind == Kind::Ok || *kind == Kind::Cancel || *kind == Kind::Compare ||
+                 *kind == Kind::WhatIf;
         actions.push_back(std::move(action));
     }
     return std::nullopt;
@@ -139,6 +150,10 @@ std::optional<std::string> RunCalcActions(ProjectForm& form,
             case Kind::Cancel:
                 form.Command3D2();
                 break;
+            case Kind::Compare:
+            case Kind::WhatIf:
+            case Kind::WhatIfRefrigerants:
+                break;  // the comparison is made after the actions, from the form as it stands
         }
         if (form.Closed())
             break;
@@ -155,6 +170,13 @@ std::vector<std::string> CalcActionWords(const std::vector<CalcAction>& actions)
                 kind = name;
         }
         words.push_back(kind);
+        if (a.kind == Kind::WhatIfRefrigerants) {
+            words.back() = "whatif";
+            words.emplace_back("refrigerants");
+            if (!a.text.empty())
+                words.push_back(a.text);
+            continue;
+        }
         if (a.kind == Kind::Hover)
             words.push_back(a.text);
         else if (ArgumentCount(a.kind) >= 1)

@@ -11,9 +11,25 @@ namespace tessaro {
 class ProjectForm;
 
 // One action of the headless calculator: the user's action on the project form. The text of a
-// hover is the name of the caption label or panel under the mouse.
+// hover is the name of the caption label or panel under the mouse. The last action may be a
+// comparison instead: the stored variants ("compare"), one variant per item of a choice field
+// ("whatif FIELD"), or one per refrigerant ("whatif refrigerants [NAME,NAME,...]", text the list).
 struct CalcAction {
-    enum class Kind { Pick, Type, Enter, Escape, Focus, Hover, Calculate, Print, Ok, Cancel };
+    enum class Kind {
+        Pick,
+        Type,
+        Enter,
+        Escape,
+        Focus,
+        Hover,
+        Calculate,
+        Print,
+        Ok,
+        Cancel,
+        Compare,
+        WhatIf,
+        WhatIfRefrigerants
+    };
     Kind kind;
     FieldId field = FieldId::Q0;
     int item = 0;
@@ -22,7 +38,7 @@ struct CalcAction {
 
 // Parses the actions of the command line. Returns the usage error of the first action that is
 // unknown, names an unknown field or a field of the wrong kind, lacks an argument, or follows
-// "ok" or "cancel".
+// "ok", "cancel" or a comparison.
 std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args,
                                             std::vector<CalcAction>& actions);
 

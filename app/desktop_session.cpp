@@ -5,6 +5,7 @@
 #include "results/report_viewer_window.h"
 #include "shell/system_locale.h"
 #include "ui/printer_setup.h"
+#include "variants/comparison_window.h"
 
 namespace tessaro {
 
@@ -22,6 +23,21 @@ void DesktopSession::OpenProjectForm(QWidget* parent) {
     ProjectFormWindow form(state_, messages_, std::move(hooks), parent);
     messages_.SetParent(&form);
     form.exec();
+    messages_.SetParent(parent);
+}
+
+void DesktopSession::OpenComparison(QWidget* parent) {
+    AppState copy = state_;
+    copy.dir = state_.dir.WithWritesHeld();
+    // The project's figures as the form shows them on its first opening in a run.
+    copy.calculationDone = false;
+    FormHost host;
+    ProjectForm form(copy, messages_, host);
+    form.Load();
+    messages_.SetParent(parent);
+    ComparisonWindow comparison(form, state_.dir, messages_, parent);
+    messages_.SetParent(&comparison);
+    comparison.exec();
     messages_.SetParent(parent);
 }
 

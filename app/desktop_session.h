@@ -26,6 +26,10 @@ class DesktopSession {
     }
     // The project form, modal over parent.
     void OpenProjectForm(QWidget* parent);
+    // The comparison of variants of the saved project, modal over parent. The project is opened
+    // as the form opens it, with every write held in memory; the comparison's own files go to
+    // the working folder.
+    void OpenComparison(QWidget* parent);
     // The report view over the project form, with its print settings and printout.
     void ShowReportViewer(QWidget* parent);
     // The system's printer setup: 1 when confirmed, 0 when cancelled.

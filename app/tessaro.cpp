@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
         [&session](QWidget* parent) { session.OpenProjectForm(parent); },
         [&session, &window] { return session.PrinterSetup(&window); });
     session.Messages().SetParent(&window);
+    window.SetComparisonRunner([&session](QWidget* parent) { session.OpenComparison(parent); });
     session.SetInfoLine(
         [&window](const std::string& text) { window.ShowInfoLine(QString::fromStdString(text)); });
     window.show();

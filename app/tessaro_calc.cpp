@@ -1,12 +1,17 @@
 // tessaro-calc: the project form without a window, for scripts, batch runs and tests.
 //
-//   tessaro-calc [--json] [--lang CODE] [ACTION ...]
+//   tessaro-calc [--json|--csv] [--lang CODE] [ACTION ...] [compare | whatif FIELD |
+//                whatif refrigerants [NAME,...]]
 //
 // It starts as the program does (settings, caption tables and info texts of the language), opens
 // the project form without showing it, applies the actions in order exactly as the user's actions
-// on the form, and prints the messages shown, the fields and the result labels.
+// on the form, and prints the messages shown, the fields and the result labels; or, after a
+// comparison word, the comparison of the form as it stands with the stored variants or with the
+// variants of a what-if.
+#include <algorithm>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,15 +22,18 @@
 #include "shell/message_box.h"
 #include "shell/start_up.h"
 #include "shell/system_locale.h"
+#include "variants/comparison.h"
+#include "variants/variants_file.h"
 
 namespace {
 
 using namespace tessaro;
 
 constexpr const char* kUsage =
-    "usage: tessaro-calc [--json] [--lang CODE] [ACTION ...]\n"
+    "usage: tessaro-calc [--json|--csv] [--lang CODE] [ACTION ...] [COMPARISON]\n"
     "actions: pick FIELD N | type FIELD TEXT | enter FIELD TEXT | escape FIELD | focus FIELD |\n"
-    "         hover CONTROL | calculate | print | ok | cancel\n";
+    "         hover CONTROL | calculate | print | ok | cancel\n"
+    "comparison (last): compare | whatif FIELD | whatif refrigerants [NAME,NAME,...]\n";
 
 class CollectedMessages : public MessageBox {
   public:
@@ -93,6 +101,102 @@ void PrintJson(const AppState& state, const ProjectForm& form,
     std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
 }
 
+enum class Output { Text, Json, Csv };
+
+nlohmann::ordered_json OptionalNumber(const std::optional<double>& value) {
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
+}
+
+void PrintComparisonJson(const Comparison& comparison) {
+    nlohmann::ordered_json out;
+    const TewiInputs& t = comparison.tewi;
+    out["tewi_inputs"] = {{"charge_kg", t.charge},
+                          {"leakage_kg_per_year", t.LeakageKgPerYear()},
+                          {"lifetime_years", t.lifetime},
+                          {"recovery", t.recovery}};
+    nlohmann::ordered_json columns = nlohmann::ordered_json::array();
+    const ProjectParameters& base = comparison.columns.front().figures.record;
+    for (const ComparisonColumn& c : comparison.columns) {
+        const VariantFigures& f = c.figures;
+        nlohmann::ordered_json column;
+        column["name"] = c.name;
+        column["refrigerant"] = f.refrigerant;
+        column["reason"] = f.reason;
+        nlohmann::ordered_json changed = nlohmann::ordered_json::object();
+        for (int i = 0; i < kFieldCount; ++i) {
+            const FieldId field = static_cast<FieldId>(i);
+            if (f.record[field] != base[field])
+                changed[std::string(FieldName(field))] = f.record[field];
+        }
+        column["changed_fields"] = changed;
+        column["COP"] = OptionalNumber(f.figures.COP);
+        column["AnnualEnergy"] = OptionalNumber(f.figures.AnnualEnergy);
+        column["RunningCost"] = OptionalNumber(f.figures.RunningCost);
+        column["AnnualCO2"] = OptionalNumber(f.figures.AnnualCO2);
+        column["saving_energy"] = OptionalNumber(c.savingEnergy);
+        column["saving_cost"] = OptionalNumber(c.savingCost);
+        column["saving_percent"] = OptionalNumber(c.savingPercent);
+        column["investment"] = c.investment;
+        column["payback_years"] = OptionalNumber(c.payback);
+        column["tewi_kg"] = c.tewi ? nlohmann::ordered_json{{"direct", c.tewi->direct},
+                                                            {"indirect", c.tewi->indirect},
+                                                            {"total", c.tewi->Total()}}
+                                   : nlohmann::ordered_json();
+        columns.push_back(std::move(column));
+    }
+    out["columns"] = std::move(columns);
+    std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+}
+
+// The variants a comparison word asks for; false with a message when they cannot be had.
+bool ComparedVariants(const CalcAction& action, const ProjectForm& form, VariantSet& set) {
+    const VariantsRead read = ReadVariantsFile(form.State().dir, false);
+    if (!read.error.empty() && action.kind == CalcAction::Kind::Compare) {
+        std::cerr << "tessaro-calc: the variants file " << kVariantsFile
+                  << " cannot be read: " << read.error << "\n";
+        return false;
+    }
+    set.tewi = read.set.tewi;
+    if (action.kind == CalcAction::Kind::Compare) {
+        set.variants = read.set.variants;
+    } else if (action.kind == CalcAction::Kind::WhatIf) {
+        set.variants = WhatIfItems(form, action.field);
+    } else {
+        std::vector<std::string> names;
+        std::stringstream list(action.text);
+        for (std::string name; std::getline(list, name, ',');)
+            names.push_back(name);
+        if (action.text.empty()) {
+            names = OfferedRefrigerants(form);
+            names.resize(std::min<size_t>(names.size(), 10));
+        }
+        set.variants = WhatIfRefrigerants(names);
+    }
+    return true;
+}
+
+// Prints the comparison a comparison word asks for; false when it cannot be made.
+bool PrintComparison(const CalcAction& action, const AppState& state, const ProjectForm& form,
+                     Output output) {
+    VariantSet set;
+    if (!ComparedVariants(action, form, set))
+        return false;
+    const Comparison comparison = Compare(form, set, GwpValues::Read(state.dir));
+    if (output == Output::Json)
+        return PrintComparisonJson(comparison), true;
+    const ComparisonTable table = ComparisonRows(
+        comparison, state.captions, state.settings.CurrencyCode, state.decimalSeparator);
+    std::cout << (output == Output::Csv ? ComparisonCsv(table, state.decimalSeparator)
+                                        : ComparisonText(table));
+    return true;
+}
+
+bool IsComparison(const CalcAction& action) {
+    using Kind = CalcAction::Kind;
+    return action.kind == Kind::Compare || action.kind == Kind::WhatIf ||
+           action.kind == Kind::WhatIfRefrigerants;
+}
+
 // Starts a run in dir, opens the form and applies the actions.
 struct Session {
     explicit Session(WorkingDir dir) : state(std::move(dir)), form(state, messages, host) {}
@@ -114,7 +218,7 @@ void UseLanguage(AppState& state, const std::string& code) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    bool json = false;
+    Output output = Output::Text;
     std::optional<std::string> language;
     while (!args.empty() && args.front().starts_with("-")) {
         if (args.front() == "--help" || args.front() == "-h") {
@@ -122,7 +226,9 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (args.front() == "--json") {
-            json = true;
+            output = Output::Json;
+        } else if (args.front() == "--csv") {
+            output = Output::Csv;
         } else if (args.front() == "--lang" && args.size() >= 2 &&
                    WorkingDir::IsPlainFileName(args[1])) {
             language = args[1];
@@ -159,7 +265,10 @@ int main(int argc, char** argv) {
         }
         if (trial)
             continue;
-        if (json) {
+        if (!actions.empty() && IsComparison(actions.back())) {
+            return PrintComparison(actions.back(), session->state, session->form, output) ? 0 : 1;
+        }
+        if (output == Output::Json) {
             PrintJson(session->state, session->form, session->messages.texts);
         } else {
             PrintText(session->form, session->messages.texts);

@@ -1,5 +1,7 @@
 #include "fuzz/checks.h"
 
+#include "variants/variants_file.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -814,8 +816,27 @@ Finding CheckCatalogueList(std::string_view input) {
     return std::nullopt;
 }
 
+Finding CheckVariantsFile(std::string_view input) {
+    const std::optional<VariantSet> set = ParseVariants(input);
+    if (!set)
+        return std::nullopt;
+    if (set->variants.size() > kMaxVariants)
+        return std::string("more variants than the reader takes");
+    for (const Variant& v : set->variants) {
+        if (v.changes.size() > kMaxChanges || v.name.size() > kMaxVariantText)
+            return "variant " + Shown(v.name) + " beyond the reader's limits";
+    }
+    std::string error;
+    const std::optional<VariantSet> again = ParseVariants(VariantsJson(*set), &error);
+    if (!again)
+        return "the written variants file is refused: " + error;
+    if (!(*again == *set))
+        return std::string("the variants file written and read again differs");
+    return std::nullopt;
+}
+
 std::span<const Harness> Harnesses() {
-    static constexpr std::array<Harness, 11> kHarnesses = {{
+    static constexpr std::array<Harness, 12> kHarnesses = {{
         {"field_reader", CheckFieldReader},
         {"number_text", CheckNumberText},
         {"code_page", CheckCodePage},
@@ -827,6 +848,7 @@ std::span<const Harness> Harnesses() {
         {"project_files", CheckProjectFiles},
         {"report_reader", CheckReportReader},
         {"catalogue_list", CheckCatalogueList},
+        {"variants_file", CheckVariantsFile},
     }};
     return kHarnesses;
 }

@@ -65,6 +65,10 @@ Finding CheckCatalogueList(std::string_view input);
 
 using Check = Finding (*)(std::string_view input);
 
+// Variants file (the input): what the reader takes stays within its limits, and written back and
+// read again it is the same.
+Finding CheckVariantsFile(std::string_view input);
+
 struct Harness {
     std::string_view name;  // the harness "fuzz_" + name, its seeds and kept inputs
     Check check;

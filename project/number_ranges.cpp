@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "project/field_titles.h"
 #include "shell/caption_tables.h"
 #include "shell/number_text.h"
+#include "shell/text.h"
 
 namespace tessaro {
 
@@ -18,32 +20,6 @@ constexpr int kNothingLostEntry = 64;
 constexpr int kNoPermissionEntry = 65;
 constexpr int kDiskFullEntry = 66;
 constexpr int kWriteErrorEntry = 67;
-
-// The name of a number box as the form's captions show it.
-std::string BoxName(FieldId field, const CaptionTables& c) {
-    switch (field) {
-        case FieldId::Q0:
-            return "Qo";
-        case FieldId::t0:
-            return "to";
-        case FieldId::Tc:
-            return "tc";
-        case FieldId::tambient:
-            return c.Program(13);
-        case FieldId::betrstd:
-            return c.Main(82);
-        case FieldId::lzfaktor:
-            return c.Main(83);
-        case FieldId::EnergKost:
-            return c.Main(84);
-        case FieldId::JahrebetrT:
-            return c.Main(85);
-        case FieldId::Spezco2emission:
-            return c.Main(222);
-        default:
-            return std::string(FieldName(field));
-    }
-}
 
 // The unit shown beside a number box, or nothing.
 std::string BoxUnit(FieldId field, const std::string& currencyCode) {
@@ -63,20 +39,6 @@ std::string BoxUnit(FieldId field, const std::string& currencyCode) {
         default:
             return {};
     }
-}
-
-// The entry's text with %1 and %2 replaced.
-std::string Filled(const std::string& text, const std::string& first, const std::string& second) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 int ReasonEntry(int error) {
@@ -123,16 +85,16 @@ std::string RangeMessage(FieldId field, const NumberRange& range, const CaptionT
     const std::string low = PlainNumberText(range.low, decimalSeparator) + unit;
     const std::string high = PlainNumberText(range.high, decimalSeparator) + unit;
     const int entry = range.lowExcluded ? kAboveZeroRangeEntry : kRangeEntry;
-    return BoxName(field, captions) + std::string(kColonSuffix) + std::string(kLineBreak) +
-           Filled(captions.Program(entry), low, high);
+    return FieldTitle(field, captions) + std::string(kColonSuffix) + std::string(kLineBreak) +
+           FillPlaces(captions.Program(entry), {low, high});
 }
 
 std::string WriteFailedMessage(const std::string& path, int error, const CaptionTables& captions) {
     std::string reason = captions.Program(ReasonEntry(error));
     if (ReasonEntry(error) == kWriteErrorEntry && error != 0)
         reason += " (" + std::string(std::strerror(error)) + ")";
-    return Filled(captions.Program(kWriteFailedEntry), path, reason) + std::string(kLineBreak) +
-           captions.Program(kNothingLostEntry);
+    return FillPlaces(captions.Program(kWriteFailedEntry), {path, reason}) +
+           std::string(kLineBreak) + captions.Program(kNothingLostEntry);
 }
 
 }  // namespace tessaro

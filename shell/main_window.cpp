@@ -140,6 +140,10 @@ void MainWindow::BuildMenu() {
     ProjNix_ = bar->addAction(QString());
     ProjNix_->setObjectName("ProjNix");
     connect(ProjNix_, &QAction::triggered, this, [this] { OpenProjectForm(); });
+    Variantvgl_ = bar->addAction(QString());
+    Variantvgl_->setObjectName("Variantvgl");
+    Variantvgl_->setVisible(false);
+    connect(Variantvgl_, &QAction::triggered, this, [this] { OpenComparison(); });
 
     VorGab_ = bar->addMenu(QString());
     VorGab_->setObjectName("VorGab");
@@ -290,6 +294,7 @@ void MainWindow::ApplyMainCaptions() {
     setWindowTitle(caption);
     Command3D6_->SetCaption(ui::ToQString(c.Main(81)));
     ProjNix_->setText(ui::ToQString("&" + c.Main(81)));
+    Variantvgl_->setText(ui::ToQString("&" + c.Program(71)));
     SetButtonPicture(*Command3D6_, "brcap.bmp");
     Printset_->setText(ui::ToQString("&" + c.Main(166)));
     PriButt_->SetCaption(ui::ToQString(c.Main(166)));
@@ -373,6 +378,18 @@ void MainWindow::OpenProjectForm() {
             openProjectForm_(this);
     });
     busy_.SetBusy(false);
+}
+
+void MainWindow::SetComparisonRunner(DialogRunner runner) {
+    comparisonRunner_ = std::move(runner);
+    Variantvgl_->setVisible(comparisonRunner_ != nullptr);
+}
+
+void MainWindow::OpenComparison() {
+    RunModal([this] {
+        if (comparisonRunner_)
+            comparisonRunner_(this);
+    });
 }
 
 int MainWindow::printCMsetup() {

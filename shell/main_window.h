@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow {
     void SetWelcomeRunner(DialogRunner runner) { welcomeRunner_ = std::move(runner); }
     // The help box's runner; by default a HelpBoxDialog shown modally.
     void SetHelpBoxRunner(DialogRunner runner) { helpBoxRunner_ = std::move(runner); }
+    // The comparison of variants of the saved project; the menu item is there only with one.
+    void SetComparisonRunner(DialogRunner runner);
 
     // Sets every caption and button picture from the caption tables of the current language, and
     // Qt's own texts in that language. Runs at the window's start, on every switch of the language
@@ -62,6 +64,7 @@ class MainWindow : public QMainWindow {
 
     // The commands of the buttons and the menu.
     void OpenProjectForm();
+    void OpenComparison();
     int printCMsetup();
     void ShowHelpBox();
     void ConfirmExit();
@@ -91,9 +94,11 @@ class MainWindow : public QMainWindow {
     std::function<int()> printerSetup_;
     DialogRunner welcomeRunner_;
     DialogRunner helpBoxRunner_;
+    DialogRunner comparisonRunner_;
 
     // The menu.
     QAction* ProjNix_;
+    QAction* Variantvgl_;
     QMenu* VorGab_;
     QMenu* Language_;
     std::array<QAction*, 8> languageItems_{};

@@ -66,4 +66,18 @@ std::string FirstCharacters(std::string_view text, size_t count) {
     return std::string(text.substr(0, end));
 }
 
+std::string FillPlaces(std::string_view text, std::initializer_list<std::string_view> fills) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t place = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : 9;
+        if (text[i] == '%' && place < fills.size()) {
+            out += *(fills.begin() + place);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace tessaro

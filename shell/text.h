@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,9 @@ size_t CharacterCount(std::string_view text);
 
 // The first count characters (not bytes) of a UTF-8 text.
 std::string FirstCharacters(std::string_view text, size_t count);
+
+// A caption with its places %1 … %9 filled by the texts given, in any order the language needs; a
+// place without a text stays as it is.
+std::string FillPlaces(std::string_view text, std::initializer_list<std::string_view> fills);
 
 }  // namespace tessaro

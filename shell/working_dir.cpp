@@ -178,7 +178,8 @@ void WriteRange(std::string& head, std::size_t limit, std::size_t offset, std::s
 
 WorkingDir WorkingDir::WithWritesHeld() const {
     WorkingDir copy(dir_);
-    copy.held_ = std::make_shared<HeldFiles>();
+    // Writes already held stay visible to the copy; its own writes go to its own memory.
+    copy.held_ = held_ ? std::make_shared<HeldFiles>(*held_) : std::make_shared<HeldFiles>();
     return copy;
 }
 

@@ -65,7 +65,8 @@ class WorkingDir {
     bool ReplaceRange(std::string_view name, std::size_t offset, std::string_view bytes) const;
 
     // The same folder with every write held in memory instead of reaching the disk; reads see the
-    // held files. Used to try a sequence of actions before carrying it out.
+    // held files (those of this folder too, when its writes are held already). Used to try a
+    // sequence of actions before carrying it out, and to compute variants of a project.
     WorkingDir WithWritesHeld() const;
 
   private:

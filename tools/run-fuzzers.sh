@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-fuzz}
 seconds=${FUZZ_SECONDS:-20}
 harnesses=${FUZZ_HARNESSES:-"field_reader number_text code_page settings hand_over caption_tables
-    help_text saturation_table project_files report_reader catalogue_list"}
+    help_text saturation_table project_files report_reader catalogue_list variants_file"}
 
 run=$build/fuzz-run
 rm -rf "$run/seeds" "$run/logs"

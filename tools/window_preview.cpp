@@ -24,6 +24,7 @@
 #include "ui/message_box.h"
 #include "ui/printer_setup.h"
 #include "ui/qt_printer.h"
+#include "variants/comparison_window.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ bool ParseOptions(const QStringList& args, Options& options) {
             return false;
     }
     return options.window == "form" || options.window == "viewer" ||
-           options.window == "print-settings" || options.window == "help";
+           options.window == "print-settings" || options.window == "help" ||
+           options.window == "comparison";
 }
 
 int Run(QDialog& dialog, const QString& png, QSize size = {}) {
@@ -76,8 +78,8 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(QApplication::arguments(), options)) {
         std::fputs(
-            "usage: window-preview form|viewer|print-settings|help [--lang CODE] [--png FILE] "
-            "[--pdf]\n",
+            "usage: window-preview form|viewer|print-settings|help|comparison [--lang CODE] "
+            "[--png FILE] [--size WxH] [--pdf]\n",
             stderr);
         return 2;
     }
@@ -106,6 +108,14 @@ int main(int argc, char** argv) {
     }
     if (options.window == "form") {
         tessaro::ProjectFormWindow window(state, messages, {});
+        return Run(window, options.png, options.size);
+    }
+    if (options.window == "comparison") {
+        // The project as the form opens it, its variants from the folder's variants file.
+        tessaro::FormHost host;
+        tessaro::ProjectForm form(state, messages, host);
+        form.Load();
+        tessaro::ComparisonWindow window(form, state.dir, messages, nullptr);
         return Run(window, options.png, options.size);
     }
     if (options.window == "viewer") {

@@ -71,6 +71,23 @@ ProjectForm::ProjectForm(AppState& state, MessageBox& messages, FormHost& host)
       host_(host),
       rules_(record_, operating_, state.captions, state.decimalSeparator) {}
 
+ProjectForm::ProjectForm(const ProjectForm& other, AppState& state, MessageBox& messages,
+                         FormHost& host)
+    : state_(state),
+      messages_(messages),
+      host_(host),
+      record_(other.record_),
+      lists_(other.lists_),
+      operating_(other.operating_),
+      rules_(record_, operating_, state.captions, state.decimalSeparator),
+      result_(other.result_),
+      labels_(other.labels_),
+      figures_(other.figures_),
+      help_(other.help_),
+      savedEnergyTexts_(other.savedEnergyTexts_),
+      energyBytes_(other.energyBytes_),
+      closed_(other.closed_) {}
+
 ShellState& ProjectForm::Shell() {
     return state_;
 }
@@ -421,6 +438,7 @@ void ProjectForm::RunCalculation() {
     if (RunInputsAreNumbers())
         figures = tessaro::RunCalculation(state_, inputs, operating_, record_.energy, result_);
     WriteLabels(figures);
+    figures_ = figures;
     state_.calculationDone = true;
     host_.SetBusy(false);
 }

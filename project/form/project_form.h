@@ -35,6 +35,12 @@ struct ResultLabels {
 class ProjectForm {
   public:
     ProjectForm(AppState& state, MessageBox& messages, FormHost& host);
+    // A copy of another form as it stands (its record, lists, operating values, results and
+    // saved energy texts) that works on state, a copy of the other form's state: a variant of the
+    // project is computed on it without touching the form the user sees.
+    ProjectForm(const ProjectForm& other, AppState& state, MessageBox& messages, FormHost& host);
+    ProjectForm(const ProjectForm&) = delete;
+    ProjectForm& operator=(const ProjectForm&) = delete;
 
     // Form load: project file, energy file, option lists, on the first opening in a run the
     // catalogue list and the first calculation, then the km items.
@@ -81,12 +87,16 @@ class ProjectForm {
 
     // The shell's records the form works with: working folder, settings and captions.
     ShellState& Shell();
+    // The records the form works on, to start a copy of it from.
+    const AppState& State() const { return state_; }
 
     const ProjectParameters& Record() const { return record_; }
     const OptionLists& Lists() const { return lists_; }
     const OperatingValues& Operating() const { return operating_; }
     const RunResult& Result() const { return result_; }
     const ResultLabels& Labels() const { return labels_; }
+    // The figures of the last run as the labels show them (cut), empty where nothing was computed.
+    const RunFigures& Figures() const { return figures_; }
     const HelpPanel& Help() const { return help_; }
     bool Closed() const { return closed_; }
 
@@ -118,6 +128,7 @@ class ProjectForm {
     OperatingConditions rules_;
     RunResult result_;
     ResultLabels labels_;
+    RunFigures figures_;
     HelpPanel help_;
     // The texts of the energy boxes as last read from or written to the energy file.
     std::array<std::string, 5> savedEnergyTexts_;

@@ -1,5 +1,7 @@
 #include "project/form/project_form_window.h"
 
+#include "project/field_titles.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -21,6 +23,7 @@
 #include "ui/screen_fit.h"
 #include "ui/text_fit.h"
 #include "ui/twips.h"
+#include "variants/comparison_window.h"
 
 namespace tessaro {
 
@@ -87,32 +90,6 @@ constexpr const char* kMouseOverControls[] = {
     "Label24",  "Label2",   "Label4",   "Label9",   "Label18", "Label34", "Label35",
     "Frame3D4", "Panel3D1", "Panel3D2", "Panel3D4", "PNRG"};
 
-// The tab order: what the plant is, where it stands, its heat exchangers, its control, its
-// compressor and condition, then the running pattern.
-constexpr FieldId kTabOrder[] = {FieldId::AnwendBereich,
-                                 FieldId::Tempbereich,
-                                 FieldId::AnlGroesse,
-                                 FieldId::Q0,
-                                 FieldId::AmbientT,
-                                 FieldId::tambient,
-                                 FieldId::vdsize,
-                                 FieldId::t0,
-                                 FieldId::VFlsize,
-                                 FieldId::Tc,
-                                 FieldId::RGart,
-                                 FieldId::WinterRGart,
-                                 FieldId::Verdichterbauart,
-                                 FieldId::WartungI,
-                                 FieldId::Fullzustand,
-                                 FieldId::Leitungsdimension,
-                                 FieldId::WaermeD,
-                                 FieldId::km,
-                                 FieldId::betrstd,
-                                 FieldId::lzfaktor,
-                                 FieldId::EnergKost,
-                                 FieldId::JahrebetrT,
-                                 FieldId::Spezco2emission};
-
 const QColor kPanelColour(236, 240, 244);
 const QColor kHotLine(196, 60, 48);
 const QColor kColdLine(40, 96, 176);
@@ -127,6 +104,7 @@ ProjectFormWindow::ProjectFormWindow(AppState& state, MessageBox& messages, Proj
                                      QWidget* parent)
     : QDialog(parent),
       hooks_(std::move(hooks)),
+      messages_(messages),
       form_(state, messages, *this),
       shell_(form_.Shell()) {
     setObjectName("Projektdaten");
@@ -331,6 +309,7 @@ void ProjectFormWindow::BuildButtons() {
     rechbutt_ = new ui::PictureButton("Rechbutt", Panel(FormPanel::Panel3D3));
     rechbutt_->move(Px(120), Px(120));
     QFrame* column = Panel(FormPanel::Frame3D4);
+    variantbutt_ = new ui::PictureButton("Variantbutt", column);
     printbutt_ = new ui::PictureButton("Printbutt", column);
     command3D3_ = new ui::PictureButton("Command3D3", column);
     command3D2_ = new ui::PictureButton("Command3D2", column);
@@ -343,6 +322,7 @@ void ProjectFormWindow::BuildButtons() {
         };
     };
     connect(rechbutt_, &ui::PictureButton::clicked, this, then(&ProjectForm::Rechbutt));
+    connect(variantbutt_, &ui::PictureButton::clicked, this, [this] { ShowComparison(); });
     connect(printbutt_, &ui::PictureButton::clicked, this, then(&ProjectForm::Printbutt));
     connect(command3D3_, &ui::PictureButton::clicked, this, then(&ProjectForm::Command3D3));
     connect(command3D2_, &ui::PictureButton::clicked, this, then(&ProjectForm::Command3D2));
@@ -414,11 +394,9 @@ void ProjectFormWindow::ApplyCaptions() {
         ui::FitTextInto(*label);
 
     const std::pair<ui::PictureButton*, std::pair<std::string, const char*>> kButtons[] = {
-        {rechbutt_, {c.Main(81), "brcap.bmp"}},
-        {printbutt_, {c.Main(76), "prcap.bmp"}},
-        {command3D3_, {c.Main(21), "hpcap.bmp"}},
-        {command3D2_, {c.Main(35), "abcap.bmp"}},
-        {abbrechen_, {"O.K.", "OKcap.bmp"}}};
+        {rechbutt_, {c.Main(81), "brcap.bmp"}},   {variantbutt_, {c.Program(70), "varcap.bmp"}},
+        {printbutt_, {c.Main(76), "prcap.bmp"}},  {command3D3_, {c.Main(21), "hpcap.bmp"}},
+        {command3D2_, {c.Main(35), "abcap.bmp"}}, {abbrechen_, {"O.K.", "OKcap.bmp"}}};
     for (const auto& [button, look] : kButtons) {
         button->SetCaption(ui::ToQString(look.first));
         button->SetPicture(ui::LoadPicture(shell_.dir, look.second));
@@ -428,15 +406,16 @@ void ProjectFormWindow::ApplyCaptions() {
 
 void ProjectFormWindow::SetTabOrder() {
     QWidget* previous = nullptr;
-    for (FieldId field : kTabOrder) {
+    for (FieldId field : kFieldOrder) {
         QWidget* next = fields_[static_cast<size_t>(field)];
         if (previous != nullptr)
             setTabOrder(previous, next);
         previous = next;
     }
-    for (QWidget* button : {static_cast<QWidget*>(rechbutt_), static_cast<QWidget*>(printbutt_),
-                            static_cast<QWidget*>(command3D3_), static_cast<QWidget*>(abbrechen_),
-                            static_cast<QWidget*>(command3D2_)}) {
+    for (QWidget* button :
+         {static_cast<QWidget*>(rechbutt_), static_cast<QWidget*>(variantbutt_),
+          static_cast<QWidget*>(printbutt_), static_cast<QWidget*>(command3D3_),
+          static_cast<QWidget*>(abbrechen_), static_cast<QWidget*>(command3D2_)}) {
         setTabOrder(previous, button);
         previous = button;
     }
@@ -467,6 +446,8 @@ bool ProjectFormWindow::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::FocusIn:
+            if (field && IsChoiceField(*field))
+                lastChoiceFocus_ = field;
             if (field) {
                 form_.Focus(*field);
                 RefreshFields();
@@ -648,6 +629,7 @@ void ProjectFormWindow::PlaceControls() {
     const auto place = [this](ui::PictureButton* button, double top) {
         button->move((Panel(FormPanel::Frame3D4)->width() - button->width()) / 2, Px(top));
     };
+    place(variantbutt_, layout_.variantbuttTop);
     place(printbutt_, layout_.printbuttTop);
     place(command3D3_, layout_.command3D3Top);
     place(command3D2_, layout_.command3D2Top);
@@ -737,6 +719,16 @@ void ProjectFormWindow::ShowHelpBox() {
 void ProjectFormWindow::ShowReportViewer() {
     if (hooks_.showReportViewer)
         hooks_.showReportViewer(this);
+}
+
+// The comparison of variants of the project as the form shows it, over the form.
+void ProjectFormWindow::ShowComparison() {
+    if (hooks_.showComparison) {
+        hooks_.showComparison(this, lastChoiceFocus_);
+        return;
+    }
+    ComparisonWindow comparison(form_, shell_.dir, messages_, this, lastChoiceFocus_);
+    comparison.exec();
 }
 
 void ProjectFormWindow::CloseForm() {

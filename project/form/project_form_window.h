@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ struct ProjectFormHooks {
     std::function<void(QWidget* parent)> showHelpBox;
     // The report view, shown modally after the report file was written.
     std::function<void(QWidget* parent)> showReportViewer;
+    // The comparison of variants; by default the program's comparison window, shown modally.
+    std::function<void(QWidget* parent, std::optional<FieldId> focusField)> showComparison;
 };
 
 // The project form `Projektdaten`: the fields of the project in their panels around the cycle
@@ -71,6 +74,7 @@ class ProjectFormWindow : public QDialog, private FormHost {
     void BuildCycle();
     void BuildResults();
     void BuildButtons();
+    void ShowComparison();
     void ApplyCaptions();
     void SetTabOrder();
     void Watch(QWidget* widget);
@@ -96,9 +100,12 @@ class ProjectFormWindow : public QDialog, private FormHost {
     QWidget* content_ = nullptr;
     ui::QtBusyPointer busy_;
     ProjectFormHooks hooks_;
+    MessageBox& messages_;
     ProjectForm form_;
     ShellState& shell_;
     FormLayout layout_;
+    // The choice field that last had the focus: the comparison offers its what-if first.
+    std::optional<FieldId> lastChoiceFocus_;
 
     std::array<QFrame*, kFormPanelCount> panels_{};
     std::array<QWidget*, kFieldCount> fields_{};
@@ -114,6 +121,7 @@ class ProjectFormWindow : public QDialog, private FormHost {
     QLabel* co2consum_ = nullptr;
     QFrame* pn40_ = nullptr;
     ui::PictureButton* rechbutt_ = nullptr;
+    ui::PictureButton* variantbutt_ = nullptr;
     ui::PictureButton* printbutt_ = nullptr;
     ui::PictureButton* command3D3_ = nullptr;
     ui::PictureButton* command3D2_ = nullptr;

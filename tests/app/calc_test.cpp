@@ -168,6 +168,31 @@ TEST_F(CalcTest, AFailedSaveSaysSoAndKeepsEverything) {
     EXPECT_FALSE(temp.Exists("TempPartX.dat"));
 }
 
+// The comparison headless: the what-if as the form's picks give it, as a table, CSV and JSON, and
+// nothing written; a damaged variants file is said, not replaced.
+TEST_F(CalcTest, ComparesWhatIfsAndStoredVariantsWritingNothing) {
+    const std::string project = temp.Read("TempPart.dat");
+    const Outcome csv = Run({"--csv", "whatif", "refrigerants", "R407C,R32"});
+    EXPECT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")), "\"\",\"Projekt\",\"R407C\",\"R32\"");
+    EXPECT_NE(csv.out.find("\"R32 kann nicht verglichen werden"), std::string::npos);
+    const Outcome picked = Run({"--json", "pick", "RGart", "5"});
+    const Outcome json = Run({"--json", "whatif", "RGart"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::string betrKo = "\"BetrKo\": \"";
+    const size_t at = picked.out.find(betrKo) + betrKo.size();
+    const std::string cost = picked.out.substr(at, picked.out.find('"', at) - at);
+    EXPECT_NE(json.out.find("\"RunningCost\": " + cost + ".0"), std::string::npos) << cost;
+    temp.Write("TempPartVariants.json", "{broken");
+    const Outcome damaged = Run({"compare"});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find("TempPartVariants.json cannot be read: not JSON"),
+              std::string::npos);
+    EXPECT_EQ(temp.Read("TempPartVariants.json"), "{broken");
+    EXPECT_FALSE(temp.Exists("TempPartVariants.damaged.json"));
+    EXPECT_EQ(temp.Read("TempPart.dat"), project);
+}
+
 TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {
     const std::string project = temp.Read("TempPart.dat");
     const std::string energy = temp.Read("energk.dat");
@@ -179,6 +204,8 @@ TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {
         {"enter", "Q0"}, {"focus"}, {"enter", "betrstd", "5", "ok", "calculate"},
         {"enter", "betrstd", "5", "pick", "AnwendBereich", "8"},
         {"enter", "betrstd", "5", "pick", "AnwendBereich", "1", "pick", "Tempbereich", "2", "ok"},
+        {"whatif", "Q0"}, {"whatif"}, {"compare", "calculate"}, {"whatif", "RGart", "pick"},
+        {"pick", "AnwendBereich", "3", "whatif", "refrigerants", "R22", "ok"},
     };
     // clang-format on
     for (const auto& args : cases) {

@@ -22,6 +22,8 @@
 #include "support/started_folder.h"
 #include "ui/message_box.h"
 #include "ui/recording_printer.h"
+#include "variants/comparison_window.h"
+#include "variants/variants_file.h"
 
 namespace tessaro {
 namespace {
@@ -29,6 +31,13 @@ namespace {
 class NoBusyPointer : public BusyPointer {
   public:
     void SetBusy(bool) override {}
+};
+
+// The project form's logic that the comparison window works on, kept as long as the window.
+struct FormKeeper : QObject {
+    explicit FormKeeper(test::ReportFolder& f) : form(f.state, f.messages, host) { form.Load(); }
+    FormHost host;
+    ProjectForm form;
 };
 
 // Each window by its name, whether the user can resize it, and how it is made.
@@ -40,6 +49,14 @@ const std::tuple<const char*, bool, QWidget* (*)(test::ReportFolder&, ui::Printe
     {"report view", true,
      [](test::ReportFolder& f, ui::Printer& p) -> QWidget* {
          return new ReportViewerWindow(f.state, p, f.messages, [](QWidget*) {});
+     }},
+    {"comparison", true,
+     [](test::ReportFolder& f, ui::Printer&) -> QWidget* {
+         auto* keeper = new FormKeeper(f);
+         WriteVariantsFile(f.state.dir, {{}, WhatIfItems(keeper->form, FieldId::RGart)});
+         auto* window = new ComparisonWindow(keeper->form, f.state.dir, f.messages, nullptr);
+         keeper->setParent(window);
+         return window;
      }},
     {"print settings", false,
      [](test::ReportFolder& f, ui::Printer& p) -> QWidget* {

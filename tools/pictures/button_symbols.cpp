@@ -106,6 +106,26 @@ void DrawZoom(QPainter& painter) {
     painter.drawLine(QPointF(42, 30), QPointF(42, 54));
 }
 
+// A bar chart comparing three variants: bars of different lengths standing out from an axis.
+// The edges lie close to whole pixels of the 24 pixel symbol, so that the bars stay crisp.
+void DrawVariants(QPainter& painter) {
+    const struct {
+        qreal top;
+        qreal end;
+        QColor colour;
+    } bars[] = {
+        {6, 69, QColor(0x2f, 0x7f, 0xc1)},
+        {39, 94, QColor(0xf0, 0x8c, 0x2a)},
+        {73, 48, QColor(0x2e, 0x9d, 0x4f)},
+    };
+    for (const auto& bar : bars) {
+        const QRectF rect(8, bar.top, bar.end - 8, 21);
+        DrawFilledRect(painter, rect, TintedBrush(rect, bar.colour.lighter(130), bar.colour), 2);
+    }
+    painter.setPen(QPen(Ink(), 8, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(8.5, 3), QPointF(8.5, 97));
+}
+
 }  // namespace
 
 void DrawButtonSymbol(QPainter& painter, Motif motif) {
@@ -130,6 +150,9 @@ void DrawButtonSymbol(QPainter& painter, Motif motif) {
             break;
         case Motif::Zoom:
             DrawZoom(painter);
+            break;
+        case Motif::Variants:
+            DrawVariants(painter);
             break;
         default:
             break;

@@ -31,6 +31,7 @@ enum class Motif {
     Confirm,
     Exit,
     Zoom,
+    Variants,
     // Flags of the sixteen languages.
     England,
     Germany,
@@ -101,6 +102,8 @@ inline constexpr std::array kEntries = {
     PictureEntry{"OKcap.bmp", 150, 32, Button, Confirm},     // O.K., confirm, print
     PictureEntry{"endcap.bmp", 150, 32, Button, Exit},       // leave the program
     PictureEntry{"zoomcap.bmp", 150, 32, Button, Zoom},      // printer and screen sizes
+    // variants: comparison of plant variants
+    PictureEntry{"varcap.bmp", 150, 32, Button, Variants},
     // Flags of the language choice.
     PictureEntry{"england.bmp", 60, 40, Flag, England},
     PictureEntry{"Germany.bmp", 60, 40, Flag, Germany},
