@@ -331,9 +331,11 @@ void ComparisonWindow::ShowTable() {
     for (size_t r = 0; r < table_.rows.size(); ++r) {
         const auto& row = table_.rows[r];
         for (size_t col = 0; col < row.cells.size(); ++col) {
-            auto* item = new QTableWidgetItem(ui::ToQString(row.cells[col].text));
+            // A left-to-right mark keeps a minus sign before its digits in right-to-left
+            // languages.
+            auto* item = new QTableWidgetItem(QChar(0x200E) + ui::ToQString(row.cells[col].text));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setToolTip(item->text());
+            item->setToolTip(ui::ToQString(row.cells[col].text));
             if (row.cells[col].changed) {
                 QFont bold = item->font();
                 bold.setBold(true);
@@ -341,8 +343,8 @@ void ComparisonWindow::ShowTable() {
                 item->setBackground(QColor(255, 236, 170));
             }
             // A screen reader hears the column, the row and the figure.
-            item->setData(Qt::AccessibleTextRole,
-                          names[int(col)] + ", " + headings[int(r)] + ": " + item->text());
+            item->setData(Qt::AccessibleTextRole, names[int(col)] + ", " + headings[int(r)] + ": " +
+                                                      ui::ToQString(row.cells[col].text));
             tableView_->setItem(int(r), int(col), item);
         }
     }
