@@ -87,7 +87,7 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const ComparisonP
     // The widths the texts need: the headings, then each column.
     std::vector<double> widths(size_t(content.columnNames.size()) + 1, 0);
     for (int i = 0; i < content.columnNames.size(); ++i)
-        widths[size_t(i) + 1] = metrics.horizontalAdvance(content.columnNames[i]);
+        widths[size_t(i) + 1] = metrics.horizontalAdvance(content.columnNames[i]) * 1.1;
     for (const auto& row : content.rows) {
         widths[0] = std::max(widths[0], metrics.horizontalAdvance(row.heading));
         for (int i = 0; i < row.cells.size() && size_t(i) + 1 < widths.size(); ++i) {

@@ -55,4 +55,11 @@ std::string FieldTitle(FieldId field, const CaptionTables& c) {
     return std::string(FieldName(field));
 }
 
+std::string ListedFieldTitle(FieldId field, const CaptionTables& captions) {
+    std::string title = FieldTitle(field, captions);
+    if (field == FieldId::tambient)
+        title += " (" + UnitLabel(1) + ")";
+    return title;
+}
+
 }  // namespace tessaro

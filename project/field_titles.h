@@ -41,4 +41,8 @@ inline constexpr FieldId kFieldOrder[] = {FieldId::AnwendBereich,
 // exchanger before it.
 std::string FieldTitle(FieldId field, const CaptionTables& captions);
 
+// The same where fields are listed one under another: the ambient temperature's box, which shares
+// its caption with the climate list beside it, is told apart by its unit.
+std::string ListedFieldTitle(FieldId field, const CaptionTables& captions);
+
 }  // namespace tessaro

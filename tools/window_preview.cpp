@@ -25,6 +25,7 @@
 #include "ui/printer_setup.h"
 #include "ui/qt_printer.h"
 #include "variants/comparison_window.h"
+#include "variants/variant_dialog.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ bool ParseOptions(const QStringList& args, Options& options) {
     }
     return options.window == "form" || options.window == "viewer" ||
            options.window == "print-settings" || options.window == "help" ||
-           options.window == "comparison";
+           options.window == "comparison" || options.window == "variant";
 }
 
 int Run(QDialog& dialog, const QString& png, QSize size = {}) {
@@ -78,8 +79,8 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(QApplication::arguments(), options)) {
         std::fputs(
-            "usage: window-preview form|viewer|print-settings|help|comparison [--lang CODE] "
-            "[--png FILE] [--size WxH] [--pdf]\n",
+            "usage: window-preview form|viewer|print-settings|help|comparison|variant "
+            "[--lang CODE] [--png FILE] [--size WxH] [--pdf]\n",
             stderr);
         return 2;
     }
@@ -100,6 +101,35 @@ int main(int argc, char** argv) {
             state, printer, [&] { return tessaro::ui::ShowPrinterSetup(printer, parent); }, parent);
         dialog.exec();
     };
+    if (options.window == "comparison" || options.window == "variant") {
+        // The project as the form opens it, its variants from the folder's variants file; the
+        // variant dialog shows the first of them. --pdf prints the comparison.
+        tessaro::FormHost host;
+        tessaro::ProjectForm form(state, messages, host);
+        form.Load();
+        tessaro::ComparisonWindow window(form, state.dir, messages, nullptr);
+        if (options.window == "variant") {
+            const auto& variants = window.Variants().variants;
+            tessaro::VariantDialog dialog(form, variants.empty() ? tessaro::Variant{} : variants[0],
+                                          nullptr);
+            return Run(dialog, options.png, options.size);
+        }
+        if (options.pdf) {
+            // The message that names the PDF file goes to the terminal, not to a message box.
+            struct Printed : tessaro::MessageBox {
+                tessaro::MessageAnswer Show(const std::string& text, const std::string&,
+                                            tessaro::MessageIcon,
+                                            tessaro::MessageButtons) override {
+                    std::printf("%s\n", text.c_str());
+                    return tessaro::MessageAnswer::Ok;
+                }
+            } printed;
+            tessaro::ComparisonWindow quiet(form, state.dir, printed, nullptr);
+            quiet.PrintComparison();
+            return 0;
+        }
+        return Run(window, options.png, options.size);
+    }
     if (options.pdf) {
         printer.SetFontName(state.settings.FontName);
         tessaro::PrintReport(state, printer, "");
@@ -108,14 +138,6 @@ int main(int argc, char** argv) {
     }
     if (options.window == "form") {
         tessaro::ProjectFormWindow window(state, messages, {});
-        return Run(window, options.png, options.size);
-    }
-    if (options.window == "comparison") {
-        // The project as the form opens it, its variants from the folder's variants file.
-        tessaro::FormHost host;
-        tessaro::ProjectForm form(state, messages, host);
-        form.Load();
-        tessaro::ComparisonWindow window(form, state.dir, messages, nullptr);
         return Run(window, options.png, options.size);
     }
     if (options.window == "viewer") {

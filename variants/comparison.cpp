@@ -108,7 +108,7 @@ ComparisonTable ComparisonRows(const Comparison& comparison, const CaptionTables
         });
         if (!changed)
             continue;
-        row(FieldTitle(field, captions), [&](const ComparisonColumn& c) {
+        row(ListedFieldTitle(field, captions), [&](const ComparisonColumn& c) {
             return ComparisonTable::Cell{c.figures.record[field],
                                          c.figures.record[field] != base[field]};
         });

@@ -212,8 +212,7 @@ void ComparisonWindow::BuildControls(std::optional<FieldId> focusField) {
     for (const auto& [control, caption] : inputs) {
         control->setObjectName(caption.second);
         const std::string text = caption.first != 0 ? Caption(caption.first) : std::string();
-        control->setAccessibleName(
-            ui::ToQString(caption.first != 0 ? text : Caption(kLeakage) + " - unit"));
+        control->setAccessibleName(ui::ToQString(caption.first != 0 ? text : Caption(kLeakage)));
         tewiForm->addRow(ui::ToQString(text), control);
     }
     for (QDoubleSpinBox* box : {charge_, leakage_, lifetime_, recovery_})

@@ -63,7 +63,7 @@ VariantDialog::VariantDialog(const ProjectForm& form, const Variant& variant, QW
     add(investmentCaption, investment_, "Investment");
 
     for (FieldId field : kFieldOrder) {
-        const std::string caption = FieldTitle(field, c);
+        const std::string caption = ListedFieldTitle(field, c);
         const char* name = FieldName(field).data();
         const FieldChange* change = nullptr;
         for (const FieldChange& ch : variant.changes)

@@ -83,6 +83,7 @@ TEST_F(Main, EveryCaptionFromItsEntryInTwoLanguages) {
         // clang-format off
         const auto [shown, expected] = test::Captions(*window, code, {
             {"Start", "Tessaro - ", 'P', 1}, {"Label2", "", 'P', 1}, {"ProjNix", "&", 'M', 81},
+            {"Variantvgl", "&", 'P', 71},
             {"Command3D6_l", "", 'M', 81}, {"Printset", "&", 'M', 166}, {"PriButt_l", "", 'M', 166},
             {"StartHelp", "&", 'M', 21}, {"Command3D1_l", "", 'M', 21}, {"ende", "", 'M', 75},
             {"Command3D11_l", "", 'M', 75}, {"VorGab", "&", 'M', 63}, {"Language", "&", 'M', 91},
@@ -128,6 +129,14 @@ TEST_F(Main, TabOrderPictureButtonsOnTheirReleaseAndTheMenu) {
     }
     for (const char* item : {"ProjNix", "Printset", "StartHelp", "ende"})
         Child<QAction>(*window, item)->trigger();
+    // The comparison's menu item is there only with its runner, and runs it.
+    auto* comparison = Child<QAction>(*window, "Variantvgl");
+    EXPECT_FALSE(comparison->isVisible());
+    int comparisons = 0;
+    window->SetComparisonRunner([&](QWidget* parent) { comparisons += parent == window.get(); });
+    EXPECT_TRUE(comparison->isVisible());
+    comparison->trigger();
+    EXPECT_EQ(comparisons, 1);
     EXPECT_EQ(forms, std::vector<QWidget*>(3, window.get()));
     EXPECT_EQ(printerSetups, 3);
     EXPECT_EQ(messages.shown.size(), 3u);
