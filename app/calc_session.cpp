@@ -14,7 +14,8 @@ constexpr std::pair<const char*, Kind> kKinds[] = {
     {"pick", Kind::Pick},           {"type", Kind::Type},       {"enter", Kind::Enter},
     {"escape", Kind::Escape},       {"focus", Kind::Focus},     {"hover", Kind::Hover},
     {"calculate", Kind::Calculate}, {"print", Kind::Print},     {"ok", Kind::Ok},
-    {"cancel", Kind::Cancel},       {"compare", Kind::Compare}, {"whatif", Kind::WhatIf}};
+    {"cancel", Kind::Cancel},       {"compare", Kind::Compare}, {"whatif", Kind::WhatIf},
+    {"diagram", Kind::Diagram}};
 
 std::optional<Kind> KindOf(const std::string& word) {
     for (const auto& [name, kind] : kKinds) {
@@ -34,6 +35,7 @@ int ArgumentCount(Kind kind) {
         case Kind::Focus:
         case Kind::Hover:
         case Kind::WhatIf:
+        case Kind::Diagram:
             return 1;
         default:
             return 0;
@@ -82,7 +84,9 @@ std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args
             return "action '" + word + "' lacks an argument";
         }
         CalcAction action{*kind, FieldId::Q0, 0, {}};
-        if (ArgumentCount(*kind) >= 1) {
+        if (*kind == Kind::Diagram) {
+            action.text = args[++i];
+        } else if (ArgumentCount(*kind) >= 1) {
             if (auto error = ParseField(*kind, args[++i], action))
                 return error;
         }
@@ -103,7 +107,7 @@ std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args
                 action.text = args[++i];
         }
         closed = *kind == Kind::Ok || *kind == Kind::Cancel || *kind == Kind::Compare ||
-                 *kind == Kind::WhatIf;
+                 *kind == Kind::WhatIf || *kind == Kind::Diagram;
         actions.push_back(std::move(action));
     }
     return std::nullopt;
@@ -153,7 +157,8 @@ std::optional<std::string> RunCalcActions(ProjectForm& form,
             case Kind::Compare:
             case Kind::WhatIf:
             case Kind::WhatIfRefrigerants:
-                break;  // the comparison is made after the actions, from the form as it stands
+            case Kind::Diagram:
+                break;  // made after the actions, from the form as it stands
         }
         if (form.Closed())
             break;
@@ -177,7 +182,7 @@ std::vector<std::string> CalcActionWords(const std::vector<CalcAction>& actions)
                 words.push_back(a.text);
             continue;
         }
-        if (a.kind == Kind::Hover)
+        if (a.kind == Kind::Hover || a.kind == Kind::Diagram)
             words.push_back(a.text);
         else if (ArgumentCount(a.kind) >= 1)
             words.emplace_back(FieldName(a.field));

@@ -13,7 +13,8 @@ class ProjectForm;
 // One action of the headless calculator: the user's action on the project form. The text of a
 // hover is the name of the caption label or panel under the mouse. The last action may be a
 // comparison instead: the stored variants ("compare"), one variant per item of a choice field
-// ("whatif FIELD"), or one per refrigerant ("whatif refrigerants [NAME,NAME,...]", text the list).
+// ("whatif FIELD"), or one per refrigerant ("whatif refrigerants [NAME,NAME,...]", text the list);
+// or the log p-h diagram of the form's cycle as a picture file ("diagram FILE", text the file).
 struct CalcAction {
     enum class Kind {
         Pick,
@@ -28,7 +29,8 @@ struct CalcAction {
         Cancel,
         Compare,
         WhatIf,
-        WhatIfRefrigerants
+        WhatIfRefrigerants,
+        Diagram
     };
     Kind kind;
     FieldId field = FieldId::Q0;

@@ -15,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+
 #include "app/calc_session.h"
+#include "drawings/diagram_file.h"
 #include "engine/app_state.h"
 #include "project/form/project_form.h"
 #include "shell/caption_tables.h"
@@ -33,7 +36,8 @@ constexpr const char* kUsage =
     "usage: tessaro-calc [--json|--csv] [--lang CODE] [ACTION ...] [COMPARISON]\n"
     "actions: pick FIELD N | type FIELD TEXT | enter FIELD TEXT | escape FIELD | focus FIELD |\n"
     "         hover CONTROL | calculate | print | ok | cancel\n"
-    "comparison (last): compare | whatif FIELD | whatif refrigerants [NAME,NAME,...]\n";
+    "comparison (last): compare | whatif FIELD | whatif refrigerants [NAME,NAME,...]\n"
+    "diagram (last): diagram FILE.svg|FILE.png\n";
 
 class CollectedMessages : public MessageBox {
   public:
@@ -197,6 +201,25 @@ bool IsComparison(const CalcAction& action) {
            action.kind == Kind::WhatIfRefrigerants;
 }
 
+// Writes the log p-h diagram of the form's cycle; false with a message when it cannot.
+bool WriteDiagram(const std::string& file, const AppState& state, const ProjectForm& form) {
+    // Drawn without any window: Qt's headless platform, whatever the session has.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "tessaro-calc";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const VariantFigures figures = ProjectFigures(form);
+    std::string error;
+    if (!WriteDiagramFile(file, CycleDiagram(state, figures),
+                          DiagramTexts(state, figures.refrigerant), error)) {
+        std::cerr << "tessaro-calc: the diagram " << file << " could not be written: " << error
+                  << "\n";
+        return false;
+    }
+    return true;
+}
+
 // Starts a run in dir, opens the form and applies the actions.
 struct Session {
     explicit Session(WorkingDir dir) : state(std::move(dir)), form(state, messages, host) {}
@@ -265,6 +288,8 @@ int main(int argc, char** argv) {
         }
         if (trial)
             continue;
+        if (!actions.empty() && actions.back().kind == CalcAction::Kind::Diagram)
+            return WriteDiagram(actions.back().text, session->state, session->form) ? 0 : 1;
         if (!actions.empty() && IsComparison(actions.back())) {
             return PrintComparison(actions.back(), session->state, session->form, output) ? 0 : 1;
         }

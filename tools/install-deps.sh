@@ -6,7 +6,7 @@ apt-get update
 apt-get install -y --no-install-recommends \
     g++ cmake make pkg-config \
     clang libclang-rt-14-dev \
-    qt6-base-dev libgl-dev qt6-translations-l10n \
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n \
     libgtest-dev libgmock-dev googletest \
     nlohmann-json3-dev libbenchmark-dev \
     fonts-dejavu-core fonts-liberation2 clang-format \

@@ -5,6 +5,7 @@
 #include "engine/app_state.h"
 #include "engine/heat_capacity.h"
 #include "engine/refrigerant_registry.h"
+#include "engine/saturation_table.h"
 #include "project/field_titles.h"
 #include "shell/message_box.h"
 #include "shell/number_text.h"
@@ -58,6 +59,9 @@ VariantFigures FiguresOf(const ProjectForm& form) {
     out.figures = form.Figures();
     out.labels = form.Labels();
     out.cycle = form.State().engine.cycle;
+    const OperatingValues& op = form.Operating();
+    out.tSuction = DecimalCommaConversion(form.Record()[FieldId::t0]).value_or(0) +
+                   op.EvaporatorSuperheat + op.SuctionLineSuperheat;
     out.emissionFactor = form.Record().energy.Spezco2emission;
     return out;
 }
@@ -106,6 +110,16 @@ std::string LimitsReason(AppState& state, const ProjectParameters& record) {
 }
 
 }  // namespace
+
+PhDiagram CycleDiagram(const AppState& state, const VariantFigures& figures) {
+    PhCycleInput input;
+    input.cycle = figures.cycle;
+    input.tSuction = figures.tSuction;
+    input.cop = figures.figures.COP.value_or(0);
+    input.computed = figures.Computed();
+    const auto rows = ReadSaturationRows(state, figures.refrigerant);
+    return BuildPhDiagram(rows ? *rows : std::vector<SaturationRow>{}, input);
+}
 
 VariantFigures ProjectFigures(const ProjectForm& form) {
     return FiguresOf(form);

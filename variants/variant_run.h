@@ -5,6 +5,7 @@
 
 #include "engine/calculation_run.h"
 #include "engine/engine_state.h"
+#include "engine/ph_diagram.h"
 #include "project/form/project_form.h"
 #include "variants/variant.h"
 
@@ -22,6 +23,7 @@ struct VariantFigures {
     RunFigures figures;  // as the labels show them (cut)
     ResultLabels labels;
     CycleState cycle;
+    double tSuction = 0;        // °C, the suction gas temperature the run used
     double emissionFactor = 0;  // kg CO2/kWh, the stored number the run used
 
     // Whether the run computed the yearly energy, cost and CO2.
@@ -30,6 +32,10 @@ struct VariantFigures {
                figures.AnnualCO2;
     }
 };
+
+// The log p-h diagram of a column's cycle on its refrigerant's table (no cycle where the column
+// has no figures).
+PhDiagram CycleDiagram(const AppState& state, const VariantFigures& figures);
 
 // The project's own column: the form as it stands.
 VariantFigures ProjectFigures(const ProjectForm& form);

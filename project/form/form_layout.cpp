@@ -147,6 +147,7 @@ FormLayout LayOutForm(double formWidth, double formHeight) {
     layout.command3D3Top = formHeight - 2200;
     layout.printbuttTop = formHeight - 2800;
     layout.variantbuttTop = formHeight - 3400;
+    layout.diagrammbuttTop = formHeight - 4000;
 
     const double mainWidth = formWidth - kRightColumn - 120;
     layout[Frame3d1] = {0, 0, mainWidth, formHeight};

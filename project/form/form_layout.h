@@ -61,6 +61,7 @@ inline constexpr double kFormDesignHeight = 13500;
 struct FormLayout {
     std::array<TwipsRect, kFormPanelCount> panels;
     // Tops of the four command buttons in Frame3D4: Printbutt, Command3D3, Command3D2, Abbrechen.
+    double diagrammbuttTop = 0;  // the log p-h diagram, one step above the variants
     double variantbuttTop = 0;  // the comparison of variants, one step above the print button
     double printbuttTop = 0;
     double command3D3Top = 0;

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "project/form/ph_diagram_window.h"
 #include "shell/caption_tables.h"
 #include "shell/help_box_dialog.h"
 #include "shell/shell_state.h"
@@ -309,6 +310,7 @@ void ProjectFormWindow::BuildButtons() {
     rechbutt_ = new ui::PictureButton("Rechbutt", Panel(FormPanel::Panel3D3));
     rechbutt_->move(Px(120), Px(120));
     QFrame* column = Panel(FormPanel::Frame3D4);
+    diagrammbutt_ = new ui::PictureButton("Diagrammbutt", column);
     variantbutt_ = new ui::PictureButton("Variantbutt", column);
     printbutt_ = new ui::PictureButton("Printbutt", column);
     command3D3_ = new ui::PictureButton("Command3D3", column);
@@ -322,6 +324,7 @@ void ProjectFormWindow::BuildButtons() {
         };
     };
     connect(rechbutt_, &ui::PictureButton::clicked, this, then(&ProjectForm::Rechbutt));
+    connect(diagrammbutt_, &ui::PictureButton::clicked, this, [this] { ShowDiagram(); });
     connect(variantbutt_, &ui::PictureButton::clicked, this, [this] { ShowComparison(); });
     connect(printbutt_, &ui::PictureButton::clicked, this, then(&ProjectForm::Printbutt));
     connect(command3D3_, &ui::PictureButton::clicked, this, then(&ProjectForm::Command3D3));
@@ -394,9 +397,13 @@ void ProjectFormWindow::ApplyCaptions() {
         ui::FitTextInto(*label);
 
     const std::pair<ui::PictureButton*, std::pair<std::string, const char*>> kButtons[] = {
-        {rechbutt_, {c.Main(81), "brcap.bmp"}},   {variantbutt_, {c.Program(70), "varcap.bmp"}},
-        {printbutt_, {c.Main(76), "prcap.bmp"}},  {command3D3_, {c.Main(21), "hpcap.bmp"}},
-        {command3D2_, {c.Main(35), "abcap.bmp"}}, {abbrechen_, {"O.K.", "OKcap.bmp"}}};
+        {rechbutt_, {c.Main(81), "brcap.bmp"}},
+        {diagrammbutt_, {c.Program(112), "phcap.bmp"}},
+        {variantbutt_, {c.Program(70), "varcap.bmp"}},
+        {printbutt_, {c.Main(76), "prcap.bmp"}},
+        {command3D3_, {c.Main(21), "hpcap.bmp"}},
+        {command3D2_, {c.Main(35), "abcap.bmp"}},
+        {abbrechen_, {"O.K.", "OKcap.bmp"}}};
     for (const auto& [button, look] : kButtons) {
         button->SetCaption(ui::ToQString(look.first));
         button->SetPicture(ui::LoadPicture(shell_.dir, look.second));
@@ -412,10 +419,10 @@ void ProjectFormWindow::SetTabOrder() {
             setTabOrder(previous, next);
         previous = next;
     }
-    for (QWidget* button :
-         {static_cast<QWidget*>(rechbutt_), static_cast<QWidget*>(variantbutt_),
-          static_cast<QWidget*>(printbutt_), static_cast<QWidget*>(command3D3_),
-          static_cast<QWidget*>(abbrechen_), static_cast<QWidget*>(command3D2_)}) {
+    for (QWidget* button : {static_cast<QWidget*>(rechbutt_), static_cast<QWidget*>(diagrammbutt_),
+                            static_cast<QWidget*>(variantbutt_), static_cast<QWidget*>(printbutt_),
+                            static_cast<QWidget*>(command3D3_), static_cast<QWidget*>(abbrechen_),
+                            static_cast<QWidget*>(command3D2_)}) {
         setTabOrder(previous, button);
         previous = button;
     }
@@ -488,6 +495,9 @@ void ProjectFormWindow::Refresh() {
     ShowResultsToScreenReaders();
     setWindowTitle(ui::ToQString(form_.Caption()));
     setAccessibleName(windowTitle());
+    // The diagram follows every recalculation at once.
+    if (diagram_ != nullptr && diagram_->isVisible())
+        diagram_->Follow();
 }
 
 void ProjectFormWindow::RefreshFields() {
@@ -629,6 +639,7 @@ void ProjectFormWindow::PlaceControls() {
     const auto place = [this](ui::PictureButton* button, double top) {
         button->move((Panel(FormPanel::Frame3D4)->width() - button->width()) / 2, Px(top));
     };
+    place(diagrammbutt_, layout_.diagrammbuttTop);
     place(variantbutt_, layout_.variantbuttTop);
     place(printbutt_, layout_.printbuttTop);
     place(command3D3_, layout_.command3D3Top);
@@ -729,6 +740,15 @@ void ProjectFormWindow::ShowComparison() {
     }
     ComparisonWindow comparison(form_, shell_.dir, messages_, this, lastChoiceFocus_);
     comparison.exec();
+}
+
+// The diagram of the form's cycle beside the form; it follows every recalculation.
+void ProjectFormWindow::ShowDiagram() {
+    if (diagram_ == nullptr)
+        diagram_ = new PhDiagramWindow(form_, this);
+    diagram_->Follow();
+    diagram_->show();
+    diagram_->raise();
 }
 
 void ProjectFormWindow::CloseForm() {

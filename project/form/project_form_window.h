@@ -21,6 +21,8 @@ class QScrollArea;
 
 namespace tessaro {
 
+class PhDiagramWindow;
+
 namespace ui {
 class PictureButton;
 }
@@ -49,6 +51,8 @@ class ProjectFormWindow : public QDialog, private FormHost {
                       QWidget* parent = nullptr);
 
     const ProjectForm& Form() const { return form_; }
+    // The diagram window, once the diagram command has opened it.
+    const PhDiagramWindow* Diagram() const { return diagram_; }
 
     // Copies everything the form holds to the controls: field texts, option lists, result
     // labels, help panel and caption.
@@ -75,6 +79,7 @@ class ProjectFormWindow : public QDialog, private FormHost {
     void BuildResults();
     void BuildButtons();
     void ShowComparison();
+    void ShowDiagram();
     void ApplyCaptions();
     void SetTabOrder();
     void Watch(QWidget* widget);
@@ -121,7 +126,9 @@ class ProjectFormWindow : public QDialog, private FormHost {
     QLabel* co2consum_ = nullptr;
     QFrame* pn40_ = nullptr;
     ui::PictureButton* rechbutt_ = nullptr;
+    ui::PictureButton* diagrammbutt_ = nullptr;
     ui::PictureButton* variantbutt_ = nullptr;
+    PhDiagramWindow* diagram_ = nullptr;
     ui::PictureButton* printbutt_ = nullptr;
     ui::PictureButton* command3D3_ = nullptr;
     ui::PictureButton* command3D2_ = nullptr;

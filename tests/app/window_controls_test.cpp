@@ -67,7 +67,8 @@ TEST(WindowControls, EveryControlShowsItsCaptionEntryInGermanAndInRussian) {
             {"Label15", P(12) + colon}, {"Label16", P(22) + colon}, {"Label19", P(32) + colon},
             {"Label33", M(12) + colon}, {"Pn44_l", M(13)}, {"Pn45_l", M(14)},
             {"tslPN", M(171) + " " + M(68) + colon}, {"Label32", M(66) + colon},
-            {"Label11", M(222) + colon}, {"Rechbutt_l", M(81)}, {"Variantbutt_l", P(70)},
+            {"Label11", M(222) + colon}, {"Rechbutt_l", M(81)}, {"Diagrammbutt_l", P(112)},
+            {"Variantbutt_l", P(70)},
             {"Printbutt_l", M(76)},
             {"Command3D3_l", M(21)}, {"Command3D2_l", M(35)}};
         const std::vector<std::pair<const char*, std::string>> viewerCaptions = {
@@ -111,12 +112,12 @@ TEST(WindowControls, TabGoesThroughEveryWindowInOrder) {
     Windows w;
     using Names = std::vector<std::string>;
     // clang-format off
-    EXPECT_EQ(test::TabOrder(Shown(w.Form()), "AnwendBereich", 29),
+    EXPECT_EQ(test::TabOrder(Shown(w.Form()), "AnwendBereich", 30),
               (Names{"AnwendBereich", "Tempbereich", "AnlGroesse", "Q0", "AmbientT", "tambient",
                      "vdsize", "t0", "VFlsize", "Tc", "RGart", "WinterRGart", "Verdichterbauart",
                      "WartungI", "Fullzustand", "Leitungsdimension", "WaermeD", "km", "betrstd",
                      "lzfaktor", "EnergKost", "JahrebetrT", "Spezco2emission", "Rechbutt",
-                     "Variantbutt", "Printbutt", "Command3D3", "Abbrechen", "Command3D2"}));
+                     "Diagrammbutt", "Variantbutt", "Printbutt", "Command3D3", "Abbrechen", "Command3D2"}));
     // clang-format on
     EXPECT_EQ(test::TabOrder(Shown(w.Viewer()), "Command3D2", 5),
               (Names{"Command3D2", "Command3D1", "Command3D3", "PrintHead", "Command3D2"}));

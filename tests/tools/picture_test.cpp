@@ -28,7 +28,7 @@ QString PathIn(const std::filesystem::path& folder, std::string_view name) {
 // clang-format off
 const std::vector<std::string> kNamesTheWindowsLoad = {
     // project form
-    "brcap.bmp", "varcap.bmp", "prcap.bmp", "hpcap.bmp", "abcap.bmp", "OKcap.bmp", "Varnholt_Back01.jpg",
+    "brcap.bmp", "phcap.bmp", "varcap.bmp", "prcap.bmp", "hpcap.bmp", "abcap.bmp", "OKcap.bmp", "Varnholt_Back01.jpg",
     "Varnholt_Back032.jpg", "Varnholt_Back041.jpg", "Varnholt_Back04.jpg", "HG_red_01.jpg",
     "HG_blue_01.jpg",
     // report viewer and print settings

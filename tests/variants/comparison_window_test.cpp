@@ -37,8 +37,8 @@ TEST(ComparisonWindow, OpensFromTheFormButtonOnReleaseWithTheFieldInFocus) {
     Mouse(form, button, QEvent::MouseButtonRelease);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], FieldId::RGart);
-    // From the keyboard: Tab from the calculate button reaches it; Space runs it.
-    Control(form, "Rechbutt").setFocus();
+    // From the keyboard: Tab from the diagram button reaches it; Space runs it.
+    Control(form, "Diagrammbutt").setFocus();
     Key(form, Qt::Key_Tab);
     ASSERT_EQ(form.focusWidget(), &button);
     Key(form, Qt::Key_Space);

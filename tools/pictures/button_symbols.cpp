@@ -126,6 +126,24 @@ void DrawVariants(QPainter& painter) {
     painter.drawLine(QPointF(8.5, 3), QPointF(8.5, 97));
 }
 
+// The log p-h diagram: the saturation dome with the cycle drawn over it. The liquid line leans
+// left and the vapour line stands steeper, so the dome's top lies left of the middle; the cycle
+// condenses along the top, throttles straight down at the left, evaporates along the bottom and
+// is compressed up the slanted side at the right. The horizontal and vertical lines of the cycle
+// lie on whole pixels of the 24 pixel symbol.
+void DrawDiagram(QPainter& painter) {
+    QPainterPath dome(QPointF(3, 97));
+    dome.cubicTo(QPointF(10, 54), QPointF(20, 6), QPointF(42, 6));
+    dome.cubicTo(QPointF(59, 6), QPointF(66, 40), QPointF(68, 97));
+    painter.setPen(QPen(Ink(), 8, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(dome);
+    QPen cycle(QColor(0xd0, 0x45, 0x3a), 8.33, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(cycle);
+    painter.drawPolygon(
+        QPolygonF({QPointF(25, 29.17), QPointF(97, 29.17), QPointF(83, 75), QPointF(25, 75)}));
+}
+
 }  // namespace
 
 void DrawButtonSymbol(QPainter& painter, Motif motif) {
@@ -153,6 +171,9 @@ void DrawButtonSymbol(QPainter& painter, Motif motif) {
             break;
         case Motif::Variants:
             DrawVariants(painter);
+            break;
+        case Motif::Diagram:
+            DrawDiagram(painter);
             break;
         default:
             break;

@@ -32,6 +32,7 @@ enum class Motif {
     Exit,
     Zoom,
     Variants,
+    Diagram,
     // Flags of the sixteen languages.
     England,
     Germany,
@@ -104,6 +105,8 @@ inline constexpr std::array kEntries = {
     PictureEntry{"zoomcap.bmp", 150, 32, Button, Zoom},      // printer and screen sizes
     // variants: comparison of plant variants
     PictureEntry{"varcap.bmp", 150, 32, Button, Variants},
+    // diagram: the log p-h diagram of the cycle
+    PictureEntry{"phcap.bmp", 150, 32, Button, Diagram},
     // Flags of the language choice.
     PictureEntry{"england.bmp", 60, 40, Flag, England},
     PictureEntry{"Germany.bmp", 60, 40, Flag, Germany},

@@ -1,0 +1,34 @@
+#include "project/form/ph_diagram_window.h"
+
+#include <QVBoxLayout>
+
+#include "drawings/ph_diagram_drawing.h"
+#include "drawings/ph_diagram_view.h"
+#include "engine/app_state.h"
+#include "project/form/project_form.h"
+#include "ui/screen_fit.h"
+#include "ui/twips.h"
+#include "variants/variant_run.h"
+
+namespace tessaro {
+
+PhDiagramWindow::PhDiagramWindow(const ProjectForm& form, QWidget* parent)
+    : QDialog(parent), form_(form), view_(new PhDiagramView(this)) {
+    setObjectName("PhDiagramWindow");
+    setModal(false);
+    setWindowTitle(ui::ToQString(form.State().captions.Program(113)));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    const QRect area = ui::AvailableArea(parent != nullptr ? parent : this);
+    resize(std::min(760, area.width() - 40), std::min(560, area.height() - 60));
+    Follow();
+}
+
+void PhDiagramWindow::Follow() {
+    const VariantFigures figures = ProjectFigures(form_);
+    view_->Show(CycleDiagram(form_.State(), figures),
+                DiagramTexts(form_.State(), figures.refrigerant));
+}
+
+}  // namespace tessaro
