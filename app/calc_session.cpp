@@ -86,6 +86,9 @@ std::optional<std::string> ParseCalcActions(const std::vector<std::string>& args
         CalcAction action{*kind, FieldId::Q0, 0, {}};
         if (*kind == Kind::Diagram) {
             action.text = args[++i];
+            // A refrigerant to draw the cycle with, when one follows.
+            if (i + 1 < args.size())
+                action.refrigerant = args[++i];
         } else if (ArgumentCount(*kind) >= 1) {
             if (auto error = ParseField(*kind, args[++i], action))
                 return error;
@@ -184,6 +187,8 @@ std::vector<std::string> CalcActionWords(const std::vector<CalcAction>& actions)
         }
         if (a.kind == Kind::Hover || a.kind == Kind::Diagram)
             words.push_back(a.text);
+        if (a.kind == Kind::Diagram && !a.refrigerant.empty())
+            words.push_back(a.refrigerant);
         else if (ArgumentCount(a.kind) >= 1)
             words.emplace_back(FieldName(a.field));
         if (a.kind == Kind::Pick)

@@ -14,7 +14,8 @@ class ProjectForm;
 // hover is the name of the caption label or panel under the mouse. The last action may be a
 // comparison instead: the stored variants ("compare"), one variant per item of a choice field
 // ("whatif FIELD"), or one per refrigerant ("whatif refrigerants [NAME,NAME,...]", text the list);
-// or the log p-h diagram of the form's cycle as a picture file ("diagram FILE", text the file).
+// or the log p-h diagram of the form's cycle as a picture file ("diagram FILE [REFRIGERANT]", text
+// the file; with a refrigerant, the cycle of the project with that refrigerant).
 struct CalcAction {
     enum class Kind {
         Pick,
@@ -36,6 +37,7 @@ struct CalcAction {
     FieldId field = FieldId::Q0;
     int item = 0;
     std::string text;
+    std::string refrigerant = {};
 };
 
 // Parses the actions of the command line. Returns the usage error of the first action that is

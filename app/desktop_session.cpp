@@ -1,5 +1,6 @@
 #include "app/desktop_session.h"
 
+#include "drawings/ph_diagram_drawing.h"
 #include "project/form/project_form_window.h"
 #include "results/print_settings_dialog.h"
 #include "results/report_viewer_window.h"
@@ -19,8 +20,10 @@ void DesktopSession::OpenProjectForm(QWidget* parent) {
     messages_.SetParent(parent);
     ProjectFormHooks hooks;
     hooks.showInfoLine = infoLine_;
-    hooks.showReportViewer = [this](QWidget* form) { ShowReportViewer(form); };
+    const ProjectForm* logic = nullptr;
+    hooks.showReportViewer = [this, &logic](QWidget* form) { ShowReportViewer(form, logic); };
     ProjectFormWindow form(state_, messages_, std::move(hooks), parent);
+    logic = &form.Form();
     messages_.SetParent(&form);
     form.exec();
     messages_.SetParent(parent);
@@ -41,13 +44,21 @@ void DesktopSession::OpenComparison(QWidget* parent) {
     messages_.SetParent(parent);
 }
 
-void DesktopSession::ShowReportViewer(QWidget* parent) {
+void DesktopSession::ShowReportViewer(QWidget* parent, const ProjectForm* form) {
     const auto printSettings = [this](QWidget* viewer) {
         PrintSettingsDialog dialog(
             state_, printer_, [this, viewer] { return PrinterSetup(viewer); }, viewer);
         dialog.exec();
     };
     ReportViewerWindow viewer(state_, printer_, messages_, printSettings, parent);
+    if (form != nullptr) {
+        // The diagram as the form shows the project when the report is printed.
+        viewer.SetSecondPage([this, form](QPainter& painter, const QRectF& paper) {
+            const VariantFigures figures = ProjectFigures(*form);
+            DrawPhDiagramPage(painter, paper, CycleDiagram(state_, figures),
+                              DiagramTexts(state_, figures.refrigerant));
+        });
+    }
     messages_.SetParent(&viewer);
     viewer.exec();
     messages_.SetParent(parent);

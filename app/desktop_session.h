@@ -10,6 +10,8 @@
 
 namespace tessaro {
 
+class ProjectForm;
+
 // The desktop program's run: the shared records, the message box, and the printer that the
 // printer setup chooses and the report view and printout use. It opens the windows that one
 // window opens from another.
@@ -30,8 +32,9 @@ class DesktopSession {
     // as the form opens it, with every write held in memory; the comparison's own files go to
     // the working folder.
     void OpenComparison(QWidget* parent);
-    // The report view over the project form, with its print settings and printout.
-    void ShowReportViewer(QWidget* parent);
+    // The report view over the project form, with its print settings and printout; with the
+    // form's logic, the printout's second page is the log p-h diagram of its cycle.
+    void ShowReportViewer(QWidget* parent, const ProjectForm* form = nullptr);
     // The system's printer setup: 1 when confirmed, 0 when cancelled.
     int PrinterSetup(QWidget* parent);
 

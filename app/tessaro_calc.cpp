@@ -37,7 +37,7 @@ constexpr const char* kUsage =
     "actions: pick FIELD N | type FIELD TEXT | enter FIELD TEXT | escape FIELD | focus FIELD |\n"
     "         hover CONTROL | calculate | print | ok | cancel\n"
     "comparison (last): compare | whatif FIELD | whatif refrigerants [NAME,NAME,...]\n"
-    "diagram (last): diagram FILE.svg|FILE.png\n";
+    "diagram (last): diagram FILE.svg|FILE.png [REFRIGERANT]\n";
 
 class CollectedMessages : public MessageBox {
   public:
@@ -202,14 +202,20 @@ bool IsComparison(const CalcAction& action) {
 }
 
 // Writes the log p-h diagram of the form's cycle; false with a message when it cannot.
-bool WriteDiagram(const std::string& file, const AppState& state, const ProjectForm& form) {
+bool WriteDiagram(const CalcAction& action, const AppState& state, const ProjectForm& form) {
     // Drawn without any window: Qt's headless platform, whatever the session has.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "tessaro-calc";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    const VariantFigures figures = ProjectFigures(form);
+    const std::string& file = action.text;
+    const VariantFigures figures =
+        action.refrigerant.empty()
+            ? ProjectFigures(form)
+            : ComputeVariant(form, {action.refrigerant, action.refrigerant, {}, 0});
+    if (!figures.reason.empty())
+        std::cerr << "tessaro-calc: " << figures.reason << "\n";
     std::string error;
     if (!WriteDiagramFile(file, CycleDiagram(state, figures),
                           DiagramTexts(state, figures.refrigerant), error)) {
@@ -289,7 +295,7 @@ int main(int argc, char** argv) {
         if (trial)
             continue;
         if (!actions.empty() && actions.back().kind == CalcAction::Kind::Diagram)
-            return WriteDiagram(actions.back().text, session->state, session->form) ? 0 : 1;
+            return WriteDiagram(actions.back(), session->state, session->form) ? 0 : 1;
         if (!actions.empty() && IsComparison(actions.back())) {
             return PrintComparison(actions.back(), session->state, session->form, output) ? 0 : 1;
         }

@@ -77,14 +77,15 @@ class TextPlacer {
     }
     void Take(const QRectF& r) { taken_.push_back(r); }
 
-    // Draws text at the first of the candidate top-left corners where it is free; false when
-    // none is.
-    bool Place(const QString& text, const std::vector<QPointF>& corners) {
+    // Draws text at the first of the candidate top-left corners where it is free (and inside
+    // within, when given); false when none is.
+    bool Place(const QString& text, const std::vector<QPointF>& corners,
+               const QRectF* within = nullptr) {
         const QFontMetricsF m(painter_.font());
         const QSizeF size(m.horizontalAdvance(text) + 2, m.height());
         for (const QPointF& corner : corners) {
             const QRectF r(corner, size);
-            if (Free(r)) {
+            if (Free(r) && (within == nullptr || within->contains(r))) {
                 painter_.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
                 Take(r);
                 return true;
@@ -223,7 +224,7 @@ PhDiagramLayout DrawPhDiagram(QPainter& painter, const QRectF& rect, const PhDia
         legendLines << texts.noCycle;
     }
     for (int i = 0; i < legendLines.size(); ++i)
-        placer.Place(legendLines[i], {legend + QPointF(0, i * line * 1.1)});
+        placer.Place(legendLines[i], {legend + QPointF(0, i * line * 1.1)}, &area);
 
     // The states of the cycle: number, temperature and pressure, on a free side of the point.
     if (d.cycle) {
@@ -250,7 +251,7 @@ PhDiagramLayout DrawPhDiagram(QPainter& painter, const QRectF& rect, const PhDia
                                                 : std::vector<QPointF>{right, outward, diagonal};
             tries.push_back(upper ? above : below);
             tries.push_back(i >= 2 ? right : left);
-            placer.Place(text, tries);
+            placer.Place(text, tries, &area);
         }
     }
     // The isotherms' temperatures above their middle, where the text is free.
@@ -261,11 +262,21 @@ PhDiagramLayout DrawPhDiagram(QPainter& painter, const QRectF& rect, const PhDia
         const double w = m.horizontalAdvance(text) + 2;
         const QPointF middle = (a + b) / 2;
         if (area.contains(middle))
-            placer.Place(text, {QPointF(middle.x() - w / 2, middle.y() - line * 1.05)});
+            placer.Place(text, {QPointF(middle.x() - w / 2, middle.y() - line * 1.05)}, &area);
     }
     painter.restore();
     layout.texts = placer.Taken();
     return layout;
+}
+
+void DrawPhDiagramPage(QPainter& painter, const QRectF& paper, const PhDiagram& diagram,
+                       const PhDiagramTexts& texts) {
+    const double margin = std::min(paper.width(), paper.height()) / 10;
+    QFont font("DejaVu Sans");
+    font.setPixelSize(std::max(6, static_cast<int>(paper.height() / 80)));
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawPhDiagram(painter, paper.adjusted(margin, margin, -margin, -margin * 1.5), diagram, texts);
 }
 
 PhDiagramTexts DiagramTexts(const AppState& state, const std::string& refrigerant) {

@@ -24,6 +24,11 @@ struct PhDiagramTexts {
     char decimalSeparator = '.';
 };
 
+// The diagram as a printed page: the paper's area with a margin of a tenth of its shorter side,
+// the texts at a size that reads as 10 points on A4.
+void DrawPhDiagramPage(QPainter& painter, const QRectF& paper, const PhDiagram& diagram,
+                       const PhDiagramTexts& texts);
+
 struct AppState;
 
 // The diagram's texts from the caption tables of the current language, for a cycle of that

@@ -22,7 +22,8 @@ void PrintSteps(const std::vector<DrawStep>& steps, ui::Printer& printer) {
     }
 }
 
-void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view /*title*/) {
+void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view /*title*/,
+                 const ui::Printer::PageDrawing& secondPage) {
     ReportPage report;
     report.variant = ReportVariant::Printer;
     report.printerPage = {printer.PageWidth(), printer.PageHeight()};
@@ -33,6 +34,10 @@ void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view
     PrintSteps(layout.steps, printer);
     printer.SetBold(false);
     printer.EndPage();
+    if (secondPage) {
+        printer.DrawPage(secondPage);
+        printer.EndPage();
+    }
     printer.EndDoc();
 }
 

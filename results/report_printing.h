@@ -4,13 +4,11 @@
 #include <vector>
 
 #include "results/page_model.h"
+#include "ui/printer.h"
 
 namespace tessaro {
 
 struct ShellState;
-namespace ui {
-class Printer;
-}
 
 // Carries out drawing steps of the page model on a printer: every text with its size and bold
 // set first, then the current x and y, then the text; every line as it stands.
@@ -22,7 +20,9 @@ void PrintSteps(const std::vector<DrawStep>& steps, ui::Printer& printer);
 // no heading block (the title is printed only as the heading record of the file). Then the page
 // and the document end.
 // The printer keeps the font name the print settings gave it. A missing report file prints the
-// frame alone.
-void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view title);
+// frame alone. A second page, when given (the log p-h diagram of the project's cycle), is drawn
+// after the report's own page, before the document ends.
+void PrintReport(const ShellState& state, ui::Printer& printer, std::string_view title,
+                 const ui::Printer::PageDrawing& secondPage = {});
 
 }  // namespace tessaro

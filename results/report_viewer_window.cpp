@@ -362,7 +362,7 @@ void ReportViewerWindow::PrintButtonReleased() {
         printSettings_(this);
     if (state_.settings.HelpContext != 0) {
         const std::string title = ReportTitle(state_.settings.LanguageCode, state_.captions);
-        PrintReport(state_, printer_, title);
+        PrintReport(state_, printer_, title, secondPage_);
         state_.settings.HelpContext = 0;
         const std::filesystem::path file = printer_.DocumentFile();
         if (!file.empty())

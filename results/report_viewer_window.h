@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "results/page_layout.h"
+#include "ui/printer.h"
 
 class QCheckBox;
 class QFrame;
@@ -56,6 +57,9 @@ class ReportViewerWindow : public QDialog {
     ReportViewerWindow(ShellState& state, ui::Printer& printer, MessageBox& messages,
                        PrintSettingsRunner printSettings, QWidget* parent = nullptr);
 
+    // A page printed after the report's own (the log p-h diagram of the project on the form).
+    void SetSecondPage(ui::Printer::PageDrawing page) { secondPage_ = std::move(page); }
+
     // Form_Activate: the heading switch from PrintHeadingOff, the button captions and pictures,
     // then ShowReport. Runs when the window is shown and again when the print settings close.
     void Activate();
@@ -92,6 +96,7 @@ class ReportViewerWindow : public QDialog {
 
     ShellState& state_;
     ui::Printer& printer_;
+    ui::Printer::PageDrawing secondPage_;
     MessageBox& messages_;
     PrintSettingsRunner printSettings_;
     ReportPageLayout layout_;

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <string>
 
+#include "drawings/ph_diagram_drawing.h"
 #include "engine/app_state.h"
 #include "project/form/project_form_window.h"
 #include "results/print_settings_dialog.h"
@@ -131,8 +132,16 @@ int main(int argc, char** argv) {
         return Run(window, options.png, options.size);
     }
     if (options.pdf) {
+        // The report with the diagram of the project as the form opens it on its second page.
         printer.SetFontName(state.settings.FontName);
-        tessaro::PrintReport(state, printer, "");
+        tessaro::FormHost host;
+        tessaro::ProjectForm form(state, messages, host);
+        form.Load();
+        const tessaro::VariantFigures figures = tessaro::ProjectFigures(form);
+        tessaro::PrintReport(state, printer, "", [&](QPainter& painter, const QRectF& paper) {
+            tessaro::DrawPhDiagramPage(painter, paper, tessaro::CycleDiagram(state, figures),
+                                       tessaro::DiagramTexts(state, figures.refrigerant));
+        });
         std::printf("%s\n", printer.DocumentFile().string().c_str());
         return 0;
     }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
+
+class QPainter;
+class QRectF;
 
 namespace tessaro::ui {
 
@@ -33,6 +37,11 @@ class Printer {
 
     virtual void EndPage() = 0;
     virtual void EndDoc() = 0;
+
+    // A page drawn by a drawing (a diagram) rather than by texts and lines: draw gets the painter
+    // and the paper's area in the painter's units. It starts a new page after an ended one.
+    using PageDrawing = std::function<void(QPainter& painter, const QRectF& paper)>;
+    virtual void DrawPage(const PageDrawing& draw) = 0;
 
     // The file the last document went into when it went into a file instead of a printer.
     virtual std::filesystem::path DocumentFile() const { return {}; }

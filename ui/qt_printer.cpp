@@ -94,6 +94,16 @@ void QtPrinter::EndPage() {
     pageEnded_ = true;
 }
 
+void QtPrinter::DrawPage(const PageDrawing& draw) {
+    QPainter* painter = Painter();
+    if (painter == nullptr)
+        return;
+    painter->save();
+    draw(*painter, QRectF(printer_.paperRect(QPrinter::DevicePixel))
+                       .translated(-printer_.pageRect(QPrinter::DevicePixel).topLeft()));
+    painter->restore();
+}
+
 void QtPrinter::EndDoc() {
     if (painter_)
         painter_->end();

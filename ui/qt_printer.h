@@ -39,6 +39,7 @@ class QtPrinter : public Printer {
     void Line(double x1, double y1, double x2, double y2) override;
     void EndPage() override;
     void EndDoc() override;
+    void DrawPage(const PageDrawing& draw) override;
     // The PDF file, or empty when the page goes to a system printer.
     std::filesystem::path DocumentFile() const override;
 

@@ -1,5 +1,8 @@
 #include "ui/recording_printer.h"
 
+#include <QPainter>
+#include <algorithm>
+
 #include <algorithm>
 
 namespace tessaro::ui {
@@ -31,6 +34,16 @@ void RecordingPrinter::EndPage() {
 void RecordingPrinter::EndDoc() {
     Record({.kind = Call::Kind::EndDoc});
     ended_ = true;
+}
+
+void RecordingPrinter::DrawPage(const PageDrawing& draw) {
+    Record({.kind = Call::Kind::Drawing});
+    const QSize size(std::max(1, int(width_ / 15)), std::max(1, int(height_ / 15)));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    drawings_.push_back(std::move(picture));
 }
 
 void RecordingPrinter::Record(Call call) {

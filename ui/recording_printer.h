@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace tessaro::ui {
 class RecordingPrinter : public Printer {
   public:
     struct Call {
-        enum class Kind { Text, Line, EndPage, EndDoc };
+        enum class Kind { Text, Line, EndPage, EndDoc, Drawing };
         Kind kind;
         double x = 0;  // twips; a line's start
         double y = 0;
@@ -43,8 +44,12 @@ class RecordingPrinter : public Printer {
     void Line(double x1, double y1, double x2, double y2) override;
     void EndPage() override;
     void EndDoc() override;
+    // Records the page and has it drawn into a picture of the paper's size at 96 dots per inch,
+    // which Drawings() keeps.
+    void DrawPage(const PageDrawing& draw) override;
 
     const std::vector<Call>& Calls() const { return calls_; }
+    const std::vector<QImage>& Drawings() const { return drawings_; }
 
   private:
     void Record(Call call);
@@ -58,6 +63,7 @@ class RecordingPrinter : public Printer {
     double x_ = 0;
     double y_ = 0;
     bool ended_ = false;
+    std::vector<QImage> drawings_;
     std::vector<Call> calls_;
 };
 

@@ -19,6 +19,8 @@
 #include <cerrno>
 
 #include "drawings/comparison_chart.h"
+#include "drawings/ph_diagram_drawing.h"
+#include "drawings/ph_diagram_view.h"
 #include "engine/app_state.h"
 #include "project/field_titles.h"
 #include "project/form/project_form.h"
@@ -61,6 +63,8 @@ enum Entry {
     kTewiGroup = 109,
     kDeleteQuestion = 110,
     kSavedAs = 111,
+    kDiagram = 112,
+    kDiagramTitle = 113,
 };
 
 constexpr const char* kCsvFile = "TempPartVariants.csv";
@@ -184,6 +188,7 @@ void ComparisonWindow::BuildControls(std::optional<FieldId> focusField) {
     tableView_->setTabKeyNavigation(false);
     tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     connect(tableView_, &QTableWidget::cellDoubleClicked, this, [this] { EditVariant(); });
+    connect(tableView_, &QTableWidget::currentCellChanged, this, [this] { FollowDiagram(); });
     auto* chart = new ChartView(this);
     chart_ = chart;
     note_ = new QLabel(this);
@@ -256,6 +261,7 @@ void ComparisonWindow::BuildControls(std::optional<FieldId> focusField) {
         button(kRefrigerants, "Refrigerants", &ComparisonWindow::AddRefrigerantVariants));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(note_, 1);
+    bottom->addWidget(button(kDiagram, "Diagram", &ComparisonWindow::ShowDiagram));
     bottom->addWidget(button(kPrint, "Print", &ComparisonWindow::PrintComparison));
     bottom->addWidget(button(kExportCsv, "ExportCsv", &ComparisonWindow::ExportCsv));
     auto* close = new QPushButton(ui::ToQString(Caption(kClose)), this);
@@ -312,6 +318,41 @@ void ComparisonWindow::Refresh() {
                                      : ui::ToQString(FillPlaces(
                                            Caption(kNoGwp), {missing.join(", ").toStdString()})));
     note_->setAccessibleName(note_->text());
+    FollowDiagram();
+}
+
+void ComparisonWindow::ShowDiagram() {
+    if (diagram_ == nullptr) {
+        diagram_ = new QDialog(this);
+        diagram_->setObjectName("ComparisonDiagram");
+        diagram_->setWindowTitle(ui::ToQString(Caption(kDiagramTitle)));
+        diagramView_ = new PhDiagramView(diagram_);
+        auto* layout = new QVBoxLayout(diagram_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(diagramView_);
+        const QRect area = ui::AvailableArea(this);
+        diagram_->resize(std::min(760, area.width() - 40), std::min(560, area.height() - 60));
+    }
+    FollowDiagram();
+    diagram_->show();
+    diagram_->raise();
+}
+
+// The diagram shows the project's cycle and, over it, the current variant's (on the project's
+// refrigerant's dome when the variant has another refrigerant, the variant's cycle is its own).
+void ComparisonWindow::FollowDiagram() {
+    if (diagramView_ == nullptr || comparison_.columns.empty())
+        return;
+    const AppState& state = form_.State();
+    const VariantFigures& project = comparison_.columns.front().figures;
+    PhDiagramTexts texts = DiagramTexts(state, project.refrigerant);
+    std::optional<PhDiagram> overlay;
+    if (const std::optional<size_t> current = CurrentVariant()) {
+        const ComparisonColumn& column = comparison_.columns[*current + 1];
+        overlay = CycleDiagram(state, column.figures);
+        texts.overlayName = ui::ToQString(column.name);
+    }
+    diagramView_->Show(CycleDiagram(state, project), texts, overlay);
 }
 
 void ComparisonWindow::ShowTable() {

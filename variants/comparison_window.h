@@ -17,6 +17,7 @@ class QTableWidget;
 namespace tessaro {
 
 class MessageBox;
+class PhDiagramView;
 class ProjectForm;
 class WorkingDir;
 
@@ -53,12 +54,16 @@ class ComparisonWindow : public QDialog {
     void AddRefrigerantVariants();
     void PrintComparison();
     void ExportCsv();
+    // The log p-h diagram of the project with the current variant laid over it, in a window of
+    // its own that follows the current column.
+    void ShowDiagram();
 
   private:
     void BuildControls(std::optional<FieldId> focusField);
     void ApplyTewiInputs();
     void ShowTable();
     void Save();
+    void FollowDiagram();
     void Tell(const std::string& text);
     std::string Caption(int entry) const;
 
@@ -73,6 +78,8 @@ class ComparisonWindow : public QDialog {
     QWidget* chart_ = nullptr;
     QLabel* note_ = nullptr;
     QComboBox* whatIfField_ = nullptr;
+    QDialog* diagram_ = nullptr;
+    PhDiagramView* diagramView_ = nullptr;
     QDoubleSpinBox* charge_ = nullptr;
     QDoubleSpinBox* leakage_ = nullptr;
     QComboBox* leakageUnit_ = nullptr;

@@ -193,6 +193,19 @@ TEST_F(CalcTest, ComparesWhatIfsAndStoredVariantsWritingNothing) {
     EXPECT_EQ(temp.Read("TempPart.dat"), project);
 }
 
+// The diagram headless: SVG or PNG by the name, written whole; a refrigerant draws its cycle.
+TEST_F(CalcTest, WritesTheDiagramAsSvgOrPng) {
+    ASSERT_EQ(Run({"diagram", "cycle.svg"}).status, 0);
+    const std::string svg = temp.Read("cycle.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("R22"), std::string::npos);
+    ASSERT_EQ(Run({"pick", "RGart", "5", "diagram", "cycle.png", "R407C"}).status, 0);
+    EXPECT_EQ(temp.Read("cycle.png").substr(1, 3), "PNG");
+    const Outcome unwritable = Run({"diagram", "no/such/folder/cycle.png"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos);
+}
+
 TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {
     const std::string project = temp.Read("TempPart.dat");
     const std::string energy = temp.Read("energk.dat");
@@ -205,6 +218,7 @@ TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {
         {"enter", "betrstd", "5", "pick", "AnwendBereich", "8"},
         {"enter", "betrstd", "5", "pick", "AnwendBereich", "1", "pick", "Tempbereich", "2", "ok"},
         {"whatif", "Q0"}, {"whatif"}, {"compare", "calculate"}, {"whatif", "RGart", "pick"},
+        {"diagram"}, {"diagram", "a.png", "R22", "ok"},
         {"pick", "AnwendBereich", "3", "whatif", "refrigerants", "R22", "ok"},
     };
     // clang-format on

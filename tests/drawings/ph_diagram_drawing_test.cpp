@@ -6,9 +6,19 @@
 #include <QImage>
 #include <QPainter>
 
+#include <QTableWidget>
+#include <filesystem>
+
 #include "drawings/ph_diagram_drawing.h"
+#include "drawings/ph_diagram_view.h"
+#include "results/report_printing.h"
 #include "support/started_folder.h"
+#include "support/window_helpers.h"
+#include "ui/qt_printer.h"
+#include "ui/recording_printer.h"
+#include "variants/comparison_window.h"
 #include "variants/variant_run.h"
+#include "variants/variants_file.h"
 
 namespace tessaro {
 namespace {
@@ -53,6 +63,11 @@ TEST(PhDiagramDrawing, TextsStayInsideAndApartInGermanAndArabic) {
                     return d.layout.plot.contains(r);
                 });
                 EXPECT_GE(inside, 7);
+                // Nothing crosses the plot's frame: a text lies wholly inside or outside it.
+                for (const QRectF& r : texts) {
+                    EXPECT_TRUE(d.layout.plot.contains(r) || !d.layout.plot.intersects(r))
+                        << r.x() << "," << r.y();
+                }
             }
         }
     }
@@ -65,6 +80,71 @@ TEST(PhDiagramDrawing, ThePictureFollowsTheEvaporatingTemperature) {
     const Drawn again = Draw(folder, {}, QSize(600, 420));
     EXPECT_NE(before.image, after.image);
     EXPECT_EQ(before.image, again.image);
+}
+
+}  // namespace
+}  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// The report printed with the diagram as its second page: the report's page ends, the drawing
+// follows on a page of its own, then the document ends; into a PDF, two pages.
+TEST(PhDiagramPage, PrintsAfterTheReportsOwnPage) {
+    test::ReportFolder folder;
+    FormHost host;
+    ProjectForm form(folder.state, folder.messages, host);
+    form.Load();
+    const auto page = [&](QPainter& painter, const QRectF& paper) {
+        const VariantFigures f = ProjectFigures(form);
+        DrawPhDiagramPage(painter, paper, CycleDiagram(folder.state, f),
+                          DiagramTexts(folder.state, f.refrigerant));
+    };
+    ui::RecordingPrinter printer(11906, 16838);
+    PrintReport(folder.state, printer, "", page);
+    std::vector<ui::RecordingPrinter::Call::Kind> ends;
+    for (const auto& call : printer.Calls())
+        if (call.kind != ui::RecordingPrinter::Call::Kind::Text &&
+            call.kind != ui::RecordingPrinter::Call::Kind::Line)
+            ends.push_back(call.kind);
+    using Kind = ui::RecordingPrinter::Call::Kind;
+    EXPECT_EQ(ends, (std::vector<Kind>{Kind::EndPage, Kind::Drawing, Kind::EndPage, Kind::EndDoc}));
+    ASSERT_EQ(printer.Drawings().size(), 1u);
+    const QImage& drawn = printer.Drawings()[0];
+    EXPECT_NE(drawn, QImage(drawn.size(), drawn.format()).copy()) << "something was drawn";
+    // The same on paper: a PDF of two pages.
+    const std::filesystem::path pdf = folder.temp.Path() / "ergEN1.pdf";
+    {
+        ui::QtPrinter paper(pdf, ui::QtPrinter::Destination::PdfFile);
+        PrintReport(folder.state, paper, "", page);
+    }
+    const std::string bytes = folder.temp.Read("ergEN1.pdf");
+    EXPECT_NE(bytes.find("/Count 2"), std::string::npos);
+}
+
+// The comparison's diagram: the project's cycle with the current variant's over it, following
+// the column the user is on.
+TEST(PhDiagramPage, TheComparisonLaysTheCurrentVariantOverTheProject) {
+    test::StartedFolder folder("ENG");
+    WriteVariantsFile(folder.state.dir, {{}, {{"Floating", "", {{"RGart", 5, ""}}, 0}}});
+    FormHost host;
+    ProjectForm form(folder.state, folder.messages, host);
+    form.Load();
+    ComparisonWindow window(form, folder.state.dir, folder.messages, nullptr);
+    window.show();
+    auto& button = test::Control(window, "Diagram");
+    button.setFocus();
+    test::Key(window, Qt::Key_Space);
+    auto& view = test::Control<PhDiagramView>(window, "PhDiagram");
+    ASSERT_TRUE(view.isVisible());
+    EXPECT_TRUE(view.Diagram().cycle.has_value());
+    test::Control<QTableWidget>(window, "ComparisonTable").setCurrentCell(0, 1);
+    QImage with(view.size(), QImage::Format_RGB32);
+    view.render(&with);
+    test::Control<QTableWidget>(window, "ComparisonTable").setCurrentCell(0, 0);
+    QImage without(view.size(), QImage::Format_RGB32);
+    view.render(&without);
+    EXPECT_NE(with, without) << "the variant's cycle is drawn over the project's";
 }
 
 }  // namespace
