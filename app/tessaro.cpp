@@ -4,7 +4,10 @@
 // activation and from which the user reaches the project form, the report and the printout.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "app/desktop_session.h"
 #include "shell/caption_tables.h"
@@ -20,9 +23,33 @@ int Fail(const std::string& text) {
     return 2;
 }
 
+// --help and --version answer on the terminal before any window opens; any other option is
+// left to Qt.
+std::optional<int> AnswerOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--version") {
+            std::printf("tessaro %s\n", TESSARO_VERSION);
+            return 0;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::printf(
+                "usage: tessaro [--help] [--version]\n"
+                "The desktop program: yearly energy, running cost and CO2 emission of a\n"
+                "refrigeration plant. It works in the current folder when that holds kparam.dat,\n"
+                "otherwise in $XDG_DATA_HOME/tessaro (~/.local/share/tessaro), filled with the\n"
+                "installed data files on the first start. See tessaro(1) and tessaro-calc(1).\n");
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = AnswerOption(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName("tessaro");
     QApplication::setApplicationDisplayName(
@@ -37,7 +64,9 @@ int main(int argc, char** argv) {
         tessaro::FindInstalledData(programFolder, std::getenv("XDG_DATA_DIRS"), sourceData);
     const tessaro::WorkingFolderChoice choice = tessaro::ChooseWorkingFolder(
         std::filesystem::current_path(),
-        tessaro::UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), installed);
+        tessaro::UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), installed,
+        tessaro::LocaleLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                std::getenv("LANG")));
     if (choice.error)
         return Fail(*choice.error);
     std::error_code error;

@@ -9,6 +9,8 @@
 // comparison word, the comparison of the form as it stands with the stored variants or with the
 // variants of a what-if.
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -20,8 +22,10 @@
 #include "app/calc_session.h"
 #include "drawings/diagram_file.h"
 #include "engine/app_state.h"
+#include "project/field_titles.h"
 #include "project/form/project_form.h"
 #include "shell/caption_tables.h"
+#include "shell/data_folder.h"
 #include "shell/message_box.h"
 #include "shell/start_up.h"
 #include "shell/system_locale.h"
@@ -243,18 +247,65 @@ void UseLanguage(AppState& state, const std::string& code) {
     LoadInfoTexts(state.dir, code, state.captions);
 }
 
+// The usage, then every field of the project form with its name as the form shows it in the
+// current language and, for a list, its items numbered as pick takes them, as the project of the
+// working folder opens (nothing is written). Without settings, the field names alone.
+void PrintHelp(const WorkingDir& folder, const std::optional<std::string>& language) {
+    std::cout << kUsage << "\nfields:\n";
+    Session session(folder.WithWritesHeld());
+    session.state.decimalSeparator = SystemDecimalSeparator();
+    const bool started = !StartUp(session.state, nullptr, false).has_value();
+    if (started) {
+        if (language)
+            UseLanguage(session.state, *language);
+        session.form.Load();
+    }
+    for (FieldId field : kFieldOrder) {
+        const std::string name(FieldName(field));
+        std::cout << "  " << name;
+        if (started)
+            std::cout << std::string(name.size() < 18 ? 18 - name.size() : 1, ' ')
+                      << ListedFieldTitle(field, session.state.captions);
+        std::cout << (IsChoiceField(field) ? "  (pick)" : "  (type, enter)") << "\n";
+        const std::vector<std::string>& items = session.form.Lists()[field];
+        for (size_t i = 0; started && i < items.size(); ++i)
+            std::cout << "      " << i + 1 << "  " << items[i] << "\n";
+    }
+    if (!started)
+        std::cout << "(the items of the lists are listed in a folder with kparam.dat)\n";
+}
+
+// The folder to work in, as the desktop program chooses it: the current folder when it holds
+// "kparam.dat", otherwise the user's data folder, filled from the installed data on first use.
+WorkingFolderChoice CalcFolder() {
+    std::error_code error;
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    // Run from its build folder, the calculator finds the data files of its source tree.
+    const std::filesystem::path sourceData =
+        programFolder == std::filesystem::path(TESSARO_BUILD_FOLDER) ? TESSARO_SOURCE_DATA_DIR : "";
+    return ChooseWorkingFolder(
+        std::filesystem::current_path(),
+        UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+        FindInstalledData(programFolder, std::getenv("XDG_DATA_DIRS"), sourceData),
+        LocaleLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     Output output = Output::Text;
+    bool help = false;
     std::optional<std::string> language;
     while (!args.empty() && args.front().starts_with("-")) {
-        if (args.front() == "--help" || args.front() == "-h") {
-            std::cout << kUsage;
+        if (args.front() == "--version") {
+            std::cout << "tessaro-calc " << TESSARO_VERSION << "\n";
             return 0;
         }
-        if (args.front() == "--json") {
+        if (args.front() == "--help" || args.front() == "-h") {
+            help = true;
+        } else if (args.front() == "--json") {
             output = Output::Json;
         } else if (args.front() == "--csv") {
             output = Output::Csv;
@@ -268,6 +319,15 @@ int main(int argc, char** argv) {
         }
         args.erase(args.begin());
     }
+    const WorkingFolderChoice folder = CalcFolder();
+    if (help) {
+        PrintHelp(WorkingDir(folder.folder), language);
+        return 0;
+    }
+    if (folder.error) {
+        std::cerr << "tessaro-calc: " << *folder.error << "\n";
+        return 2;
+    }
     std::vector<CalcAction> actions;
     if (auto error = ParseCalcActions(args, actions)) {
         std::cerr << "tessaro-calc: " << *error << "\n";
@@ -278,11 +338,12 @@ int main(int argc, char** argv) {
     // A trial run with every write held in memory finds a pick beyond its list before any file
     // is written; then the run is carried out for real.
     for (bool trial : {true, false}) {
-        WorkingDir dir;
+        WorkingDir dir(folder.folder);
         auto session = std::make_unique<Session>(trial ? dir.WithWritesHeld() : dir);
         session->state.decimalSeparator = separator;
         if (auto error = StartUp(session->state, nullptr, false)) {
-            std::cerr << "tessaro-calc: " << *error << "\n";
+            std::cerr << "tessaro-calc: " << *error
+                      << " (working folder: " << folder.folder.string() << ")\n";
             return 2;
         }
         if (language)

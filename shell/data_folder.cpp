@@ -1,6 +1,7 @@
 #include "shell/data_folder.h"
 
 #include <string_view>
+#include <utility>
 
 #include "shell/settings.h"
 #include "shell/working_dir.h"
@@ -71,8 +72,29 @@ std::optional<std::string> FillDataFolder(const fs::path& folder, const fs::path
     return std::nullopt;
 }
 
+std::optional<std::string> LocaleLanguage(const char* lcAll, const char* lcMessages,
+                                          const char* lang) {
+    static constexpr std::pair<std::string_view, const char*> kLanguages[] = {
+        {"de", "GER"}, {"en", "ENG"}, {"fr", "FRA"}, {"es", "ESP"}, {"it", "ITA"}, {"pt", "POR"},
+        {"nl", "NDL"}, {"sv", "SWE"}, {"pl", "POL"}, {"hu", "HUN"}, {"ro", "ROM"}, {"tr", "TRK"},
+        {"ru", "RUS"}, {"bg", "BUL"}, {"el", "GRE"}, {"ar", "ARA"}};
+    for (const char* value : {lcAll, lcMessages, lang}) {
+        if (value == nullptr || *value == '\0')
+            continue;
+        const std::string_view locale(value);
+        const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+        for (const auto& [name, code] : kLanguages) {
+            if (language == name)
+                return code;
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 WorkingFolderChoice ChooseWorkingFolder(const fs::path& startFolder, const fs::path& userFolder,
-                                        const std::optional<fs::path>& installed) {
+                                        const std::optional<fs::path>& installed,
+                                        const std::optional<std::string>& firstLanguage) {
     if (HoldsSettings(startFolder))
         return {startFolder, std::nullopt};
     if (HoldsSettings(userFolder))
@@ -81,7 +103,19 @@ WorkingFolderChoice ChooseWorkingFolder(const fs::path& startFolder, const fs::p
         return {userFolder,
                 "The installed data files of Tessaro (\"kparam.dat\" and the files "
                 "beside it) cannot be found."};
-    return {userFolder, FillDataFolder(userFolder, *installed)};
+    if (std::optional<std::string> error = FillDataFolder(userFolder, *installed))
+        return {userFolder, error};
+    if (firstLanguage) {
+        // The first start speaks the user's language; the welcome dialog still offers all.
+        const WorkingDir dir(userFolder);
+        Settings settings;
+        if (!LoadSettingsShort(dir, settings)) {
+            LoadSettingsCarried(dir, settings);
+            settings.LanguageCode = *firstLanguage;
+            SaveSettings(dir, settings);
+        }
+    }
+    return {userFolder, std::nullopt};
 }
 
 }  // namespace tessaro

@@ -26,14 +26,22 @@ std::optional<std::filesystem::path> FindInstalledData(const std::filesystem::pa
 std::optional<std::string> FillDataFolder(const std::filesystem::path& folder,
                                           const std::filesystem::path& installed);
 
+// The program's language code of the user's locale: the first of LC_ALL, LC_MESSAGES and LANG
+// that is set and not empty names it by its language ("de_DE.UTF-8" gives GER, "ar" ARA, "el_GR"
+// GRE); nothing for a language the program does not speak, or for C and POSIX.
+std::optional<std::string> LocaleLanguage(const char* lcAll, const char* lcMessages,
+                                          const char* lang);
+
 // The folder to work in: the start folder when it holds "kparam.dat", otherwise the user data
-// folder filled from the installed data. Returns the sentence that explains why there is none.
+// folder filled from the installed data. A folder filled now speaks firstLanguage, when given, from
+// its first start. Returns the sentence that explains why there is none.
 struct WorkingFolderChoice {
     std::filesystem::path folder;
     std::optional<std::string> error;
 };
 WorkingFolderChoice ChooseWorkingFolder(const std::filesystem::path& startFolder,
                                         const std::filesystem::path& userFolder,
-                                        const std::optional<std::filesystem::path>& installed);
+                                        const std::optional<std::filesystem::path>& installed,
+                                        const std::optional<std::string>& firstLanguage = {});
 
 }  // namespace tessaro

@@ -11,7 +11,7 @@ apt-get install -y --no-install-recommends \
     nlohmann-json3-dev libbenchmark-dev \
     fonts-dejavu-core fonts-liberation2 clang-format \
     locales poppler-utils xvfb xauth \
-    dpkg-dev desktop-file-utils
+    dpkg-dev desktop-file-utils file lintian appstream groff-base
 
 # A German locale (decimal comma), so that the tests run the program as a German user would.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Every test, as CI runs them: the release build and its tests, the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer and the same tests (the windows' offscreen tests included), then the
-# fuzzing build and a bounded run of every fuzzing harness. Each stage runs even when one before it
+# Every test, as CI runs them: the release build and its tests, the Debian package built from it
+# and checked by Debian's tools, the build with AddressSanitizer and UndefinedBehaviorSanitizer and
+# the same tests (the windows' offscreen tests included), then the fuzzing build and a bounded run
+# of every fuzzing harness. Each stage runs even when one before it
 # failed; the time of each stage is printed, and the script fails when any stage failed.
 set -u
 cd "$(dirname "$0")/.."
@@ -33,6 +34,7 @@ stage() {
 
 begin=$(date +%s)
 stage default "cmake --preset default && cmake --build --preset default && ctest --preset default"
+stage packaging "tools/check-package.sh build"
 stage sanitizers "cmake --preset debug && cmake --build --preset debug && ctest --preset debug"
 stage fuzzing "cmake --preset fuzz && cmake --build --preset fuzz && tools/run-fuzzers.sh"
 

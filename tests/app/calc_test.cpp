@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/app_state.h"
+#include "project/form/project_form.h"
+#include "shell/start_up.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -204,6 +207,42 @@ TEST_F(CalcTest, WritesTheDiagramAsSvgOrPng) {
     const Outcome unwritable = Run({"diagram", "no/such/folder/cycle.png"});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("could not be written"), std::string::npos);
+}
+
+// --help lists every field of the form and every item of its list as pick numbers it, in the
+// language asked for; --version the project's version; both exit 0 and write nothing.
+TEST_F(CalcTest, HelpListsEveryFieldWithItsItemsAndVersionNamesTheRelease) {
+    temp.CopyFromData({"Caption.ENG", "VerbCapt.ENG", "TessaroCap.ENG", "infoTXT.ENG"});
+    const std::string project = temp.Read("TempPart.dat");
+    for (const char* language : {"GER", "ENG"}) {
+        const Outcome help = Run({"--help", "--lang", language});
+        EXPECT_EQ(help.status, 0);
+        AppState state{WorkingDir(temp.Path()).WithWritesHeld()};
+        ASSERT_FALSE(StartUp(state, nullptr, false).has_value());
+        state.settings.LanguageCode = language;
+        LoadAllCaptions(state.dir, language, state.captions);
+        test::RecordingMessageBox messages;
+        FormHost host;
+        ProjectForm form(state, messages, host);
+        form.Load();
+        for (int i = 0; i < kFieldCount; ++i) {
+            const FieldId field = static_cast<FieldId>(i);
+            EXPECT_NE(help.out.find("\n  " + std::string(FieldName(field)) + " "),
+                      std::string::npos)
+                << language << " " << FieldName(field);
+            const std::vector<std::string>& items = form.Lists()[field];
+            for (size_t n = 0; n < items.size(); ++n) {
+                EXPECT_NE(help.out.find("      " + std::to_string(n + 1) + "  " + items[n] + "\n"),
+                          std::string::npos)
+                    << language << " " << FieldName(field) << " " << items[n];
+            }
+        }
+    }
+    const Outcome version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tessaro-calc " TESSARO_VERSION "\n");
+    EXPECT_EQ(Run({"--nonsense"}).status, 2);
+    EXPECT_EQ(temp.Read("TempPart.dat"), project);
 }
 
 TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {

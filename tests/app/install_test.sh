@@ -29,3 +29,23 @@ QT_QPA_PLATFORM=offscreen HOME="$scratch/home" XDG_DATA_HOME= XDG_DATA_DIRS=/non
 [ "$status" -eq 124 ] || { echo "tessaro ended early with status $status"; exit 1; }
 test -f "$scratch/home/.local/share/tessaro/kparam.dat" || { echo "no user data folder"; exit 1; }
 test -f "$scratch/home/.local/share/tessaro/R22.DAT"
+
+# What a Linux user reaches the programs by: manual pages, the metainfo, the package's documents.
+for file in share/man/man1/tessaro.1.gz share/man/man1/tessaro-calc.1.gz \
+    share/metainfo/com.tessaro_software.Tessaro.metainfo.xml share/doc/tessaro/copyright \
+    share/doc/tessaro/changelog.gz; do
+    test -f "$prefix/$file" || { echo "not installed: $file"; exit 1; }
+done
+"$prefix/bin/tessaro" --version | grep -qx 'tessaro [0-9.]*'
+"$prefix/bin/tessaro-calc" --version | grep -qx 'tessaro-calc [0-9.]*'
+
+# tessaro-calc from an empty folder works in the user data folder as tessaro does, filling it on
+# first use in the language of the user's locale; --help lists the fields with their items there.
+cd "$scratch/empty"
+HOME="$scratch/home2" XDG_DATA_HOME= XDG_DATA_DIRS=/nonexistent LC_ALL= LC_MESSAGES= \
+    LANG=ru_RU.UTF-8 "$prefix/bin/tessaro-calc" >"$scratch/calc2.txt"
+grep -q '^LeistZ=3.31$' "$scratch/calc2.txt" || { echo "tessaro-calc: no user folder"; exit 1; }
+grep -q 'RUS' "$scratch/home2/.local/share/tessaro/kparam.dat" || { echo "first start not in Russian"; exit 1; }
+HOME="$scratch/home2" XDG_DATA_HOME= "$prefix/bin/tessaro-calc" --help --lang ENG >"$scratch/help.txt"
+grep -q '^  AnwendBereich *Application' "$scratch/help.txt" || { echo "--help lacks the fields"; exit 1; }
+grep -q '^      5  Floating condensing$' "$scratch/help.txt" || { echo "--help lacks the items"; exit 1; }

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <set>
+#include <tuple>
+
 #include "shell/data_folder.h"
 #include "shell/settings.h"
 #include "shell/start_page_layout.h"
@@ -111,6 +115,36 @@ TEST(DataFolder, FirstStartCopiesWhatIsMissingAndNothingIsEverOverwritten) {
     EXPECT_EQ(ChooseWorkingFolder(temp.Path(), user, installed).folder, temp.Path());
     EXPECT_TRUE(ChooseWorkingFolder(temp.Path() / "nowhere", temp.Path() / "fresh", std::nullopt)
                     .error.has_value());
+}
+
+// The first start speaks the language of the user's locale: LC_ALL before LC_MESSAGES before
+// LANG, the first that is set decides, by its language part alone.
+TEST(DataFolder, TheFirstStartTakesTheLanguageOfTheLocale) {
+    const std::tuple<const char*, const char*, const char*, std::optional<std::string>> cases[] = {
+        {nullptr, nullptr, "de_DE.UTF-8", "GER"},
+        {"", "", "en_GB", "ENG"},
+        {nullptr, "ru_RU.UTF-8", "de_DE", "RUS"},
+        {"ar_EG.UTF-8", "fr_FR", "de_DE", "ARA"},
+        {nullptr, nullptr, "el_GR@euro", "GRE"},
+        {nullptr, nullptr, "tr", "TRK"},
+        {"C", nullptr, "de_DE.UTF-8", std::nullopt},
+        {nullptr, nullptr, "ja_JP.UTF-8", std::nullopt},
+        {nullptr, nullptr, nullptr, std::nullopt},
+        {nullptr, nullptr, "POSIX", std::nullopt},
+        {nullptr, nullptr, "dee_XX", std::nullopt}};
+    for (const auto& [all, messages, lang, code] : cases)
+        EXPECT_EQ(LocaleLanguage(all, messages, lang), code) << (lang ? lang : "-");
+    // A folder filled now takes the language; one already there keeps its own.
+    test::TempDir temp;
+    temp.CopyFromData({"kparam.dat"});
+    const fs::path user = temp.Path() / "user";
+    ASSERT_FALSE(ChooseWorkingFolder(temp.Path() / "nowhere", user, temp.Path(), "HUN").error);
+    Settings settings;
+    ASSERT_FALSE(LoadSettingsShort(WorkingDir(user), settings).has_value());
+    EXPECT_EQ(settings.LanguageCode, "HUN");
+    ChooseWorkingFolder(temp.Path() / "nowhere", user, temp.Path(), "ARA");
+    ASSERT_FALSE(LoadSettingsShort(WorkingDir(user), settings).has_value());
+    EXPECT_EQ(settings.LanguageCode, "HUN");
 }
 
 TEST(WelcomeChoice, StartPictureFollowsTheHelpContext) {
