@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "engine/app_state.h"
+#include "shell/shell_state.h"
 
 namespace tessaro {
 
@@ -279,7 +279,7 @@ void DrawPhDiagramPage(QPainter& painter, const QRectF& paper, const PhDiagram& 
     DrawPhDiagram(painter, paper.adjusted(margin, margin, -margin, -margin * 1.5), diagram, texts);
 }
 
-PhDiagramTexts DiagramTexts(const AppState& state, const std::string& refrigerant) {
+PhDiagramTexts DiagramTexts(const ShellState& state, const std::string& refrigerant) {
     const CaptionTables& c = state.captions;
     PhDiagramTexts texts;
     texts.title = QString::fromStdString(c.Program(113));

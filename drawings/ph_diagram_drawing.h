@@ -29,11 +29,11 @@ struct PhDiagramTexts {
 void DrawPhDiagramPage(QPainter& painter, const QRectF& paper, const PhDiagram& diagram,
                        const PhDiagramTexts& texts);
 
-struct AppState;
+struct ShellState;
 
 // The diagram's texts from the caption tables of the current language, for a cycle of that
 // refrigerant, with the user's decimal separator.
-PhDiagramTexts DiagramTexts(const AppState& state, const std::string& refrigerant);
+PhDiagramTexts DiagramTexts(const ShellState& state, const std::string& refrigerant);
 
 // Where the drawing put things, for the tests: the plot area and the rectangle of every text.
 struct PhDiagramLayout {

@@ -21,11 +21,11 @@
 #include "drawings/comparison_chart.h"
 #include "drawings/ph_diagram_drawing.h"
 #include "drawings/ph_diagram_view.h"
-#include "engine/app_state.h"
 #include "project/field_titles.h"
 #include "project/form/project_form.h"
 #include "project/number_ranges.h"
 #include "shell/message_box.h"
+#include "shell/shell_state.h"
 #include "shell/text.h"
 #include "ui/screen_fit.h"
 #include "ui/twips.h"
@@ -166,7 +166,7 @@ ComparisonWindow::ComparisonWindow(const ProjectForm& form, const WorkingDir& fi
     BuildControls(focusField);
     Refresh();
     const QRect area = ui::AvailableArea(parent != nullptr ? parent : this);
-    resize(std::min(1180, area.width() - 24), std::min(660, area.height() - 48));
+    resize(std::min(1600, area.width() - 24), std::min(900, area.height() - 48));
     if (!read.error.empty()) {
         Tell(FillPlaces(Caption(kUnreadable), {dir.Resolve(kVariantsFile).string(), read.error,
                                                read.kept ? kDamagedVariantsFile : "-"}));
@@ -174,11 +174,11 @@ ComparisonWindow::ComparisonWindow(const ProjectForm& form, const WorkingDir& fi
 }
 
 std::string ComparisonWindow::Caption(int entry) const {
-    return form_.State().captions.Program(entry);
+    return form_.Shell().captions.Program(entry);
 }
 
 void ComparisonWindow::BuildControls(std::optional<FieldId> focusField) {
-    const CaptionTables& c = form_.State().captions;
+    const CaptionTables& c = form_.Shell().captions;
     tableView_ = new QTableWidget(this);
     tableView_->setObjectName("ComparisonTable");
     tableView_->setAccessibleName(ui::ToQString(Caption(kTitle)));
@@ -275,7 +275,7 @@ void ComparisonWindow::BuildControls(std::optional<FieldId> focusField) {
     side->addWidget(tewi);
     auto* top = new QHBoxLayout;
     top->addWidget(tableView_, 5);
-    top->addLayout(side, 3);
+    top->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(commands);
@@ -303,7 +303,7 @@ void ComparisonWindow::ApplyTewiInputs() {
 
 void ComparisonWindow::Refresh() {
     comparison_ = Compare(form_, set_, gwp_);
-    const AppState& state = form_.State();
+    const ShellState& state = form_.Shell();
     table_ = ComparisonRows(comparison_, state.captions, state.settings.CurrencyCode,
                             state.decimalSeparator);
     ShowTable();
@@ -343,16 +343,16 @@ void ComparisonWindow::ShowDiagram() {
 void ComparisonWindow::FollowDiagram() {
     if (diagramView_ == nullptr || comparison_.columns.empty())
         return;
-    const AppState& state = form_.State();
+    const ShellState& state = form_.Shell();
     const VariantFigures& project = comparison_.columns.front().figures;
     PhDiagramTexts texts = DiagramTexts(state, project.refrigerant);
     std::optional<PhDiagram> overlay;
     if (const std::optional<size_t> current = CurrentVariant()) {
         const ComparisonColumn& column = comparison_.columns[*current + 1];
-        overlay = CycleDiagram(state, column.figures);
+        overlay = CycleDiagram(form_, column.figures);
         texts.overlayName = ui::ToQString(column.name);
     }
-    diagramView_->Show(CycleDiagram(state, project), texts, overlay);
+    diagramView_->Show(CycleDiagram(form_, project), texts, overlay);
 }
 
 void ComparisonWindow::ShowTable() {
@@ -400,7 +400,7 @@ void ComparisonWindow::Save() {
     errno = 0;
     if (!WriteVariantsFile(dir, set_)) {
         Tell(WriteFailedMessage(dir.Resolve(kVariantsFile).string(), errno != 0 ? errno : EIO,
-                                form_.State().captions));
+                                form_.Shell().captions));
     }
 }
 
@@ -486,9 +486,9 @@ void ComparisonWindow::AddRefrigerantVariants() {
 void ComparisonWindow::ExportCsv() {
     const WorkingDir& dir = files_;
     errno = 0;
-    if (!dir.OpenForReplace(kCsvFile, ComparisonCsv(table_, form_.State().decimalSeparator))) {
+    if (!dir.OpenForReplace(kCsvFile, ComparisonCsv(table_, form_.Shell().decimalSeparator))) {
         Tell(WriteFailedMessage(dir.Resolve(kCsvFile).string(), errno != 0 ? errno : EIO,
-                                form_.State().captions));
+                                form_.Shell().captions));
         return;
     }
     Tell(FillPlaces(Caption(kSavedAs), {dir.Resolve(kCsvFile).string()}));
@@ -505,7 +505,7 @@ void ComparisonWindow::PrintComparison() {
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        Tell(WriteFailedMessage(pdf, EIO, form_.State().captions));
+        Tell(WriteFailedMessage(pdf, EIO, form_.Shell().captions));
         return;
     }
     ComparisonPage page;

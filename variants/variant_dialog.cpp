@@ -9,9 +9,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "engine/app_state.h"
 #include "project/field_titles.h"
 #include "project/form/project_form.h"
+#include "shell/shell_state.h"
 #include "ui/screen_fit.h"
 #include "ui/twips.h"
 #include "variants/variant_run.h"
@@ -30,8 +30,8 @@ constexpr int kAsInProjectEntry = 103;
 VariantDialog::VariantDialog(const ProjectForm& form, const Variant& variant, QWidget* parent)
     : QDialog(parent), form_(form) {
     setObjectName("VariantDialog");
-    const CaptionTables& c = form.State().captions;
-    const std::string& currency = form.State().settings.CurrencyCode;
+    const CaptionTables& c = form.Shell().captions;
+    const std::string& currency = form.Shell().settings.CurrencyCode;
     setWindowTitle(ui::ToQString(variant.name));
     const QString asInProject = ui::ToQString(c.Program(kAsInProjectEntry));
 

@@ -121,6 +121,10 @@ PhDiagram CycleDiagram(const AppState& state, const VariantFigures& figures) {
     return BuildPhDiagram(rows ? *rows : std::vector<SaturationRow>{}, input);
 }
 
+PhDiagram CycleDiagram(const ProjectForm& form, const VariantFigures& figures) {
+    return CycleDiagram(form.State(), figures);
+}
+
 VariantFigures ProjectFigures(const ProjectForm& form) {
     return FiguresOf(form);
 }

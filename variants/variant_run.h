@@ -36,6 +36,8 @@ struct VariantFigures {
 // The log p-h diagram of a column's cycle on its refrigerant's table (no cycle where the column
 // has no figures).
 PhDiagram CycleDiagram(const AppState& state, const VariantFigures& figures);
+// The same on the tables of the form's working folder.
+PhDiagram CycleDiagram(const ProjectForm& form, const VariantFigures& figures);
 
 // The project's own column: the form as it stands.
 VariantFigures ProjectFigures(const ProjectForm& form);

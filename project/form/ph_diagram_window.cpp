@@ -4,8 +4,8 @@
 
 #include "drawings/ph_diagram_drawing.h"
 #include "drawings/ph_diagram_view.h"
-#include "engine/app_state.h"
 #include "project/form/project_form.h"
+#include "shell/shell_state.h"
 #include "ui/screen_fit.h"
 #include "ui/twips.h"
 #include "variants/variant_run.h"
@@ -16,7 +16,7 @@ PhDiagramWindow::PhDiagramWindow(const ProjectForm& form, QWidget* parent)
     : QDialog(parent), form_(form), view_(new PhDiagramView(this)) {
     setObjectName("PhDiagramWindow");
     setModal(false);
-    setWindowTitle(ui::ToQString(form.State().captions.Program(113)));
+    setWindowTitle(ui::ToQString(form.Shell().captions.Program(113)));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -27,8 +27,7 @@ PhDiagramWindow::PhDiagramWindow(const ProjectForm& form, QWidget* parent)
 
 void PhDiagramWindow::Follow() {
     const VariantFigures figures = ProjectFigures(form_);
-    view_->Show(CycleDiagram(form_.State(), figures),
-                DiagramTexts(form_.State(), figures.refrigerant));
+    view_->Show(CycleDiagram(form_, figures), DiagramTexts(form_.Shell(), figures.refrigerant));
 }
 
 }  // namespace tessaro

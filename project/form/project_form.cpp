@@ -88,6 +88,10 @@ ProjectForm::ProjectForm(const ProjectForm& other, AppState& state, MessageBox& 
       energyBytes_(other.energyBytes_),
       closed_(other.closed_) {}
 
+const ShellState& ProjectForm::Shell() const {
+    return state_;
+}
+
 ShellState& ProjectForm::Shell() {
     return state_;
 }

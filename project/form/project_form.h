@@ -87,6 +87,7 @@ class ProjectForm {
 
     // The shell's records the form works with: working folder, settings and captions.
     ShellState& Shell();
+    const ShellState& Shell() const;
     // The records the form works on, to start a copy of it from.
     const AppState& State() const { return state_; }
 
