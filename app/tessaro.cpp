@@ -55,18 +55,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(
         QString::fromStdString(std::string(tessaro::kApplicationTitle)));
 
-    const std::filesystem::path programFolder =
-        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
     // Run from its build folder, the program finds the data files of its source tree.
-    const std::filesystem::path sourceData =
-        programFolder == std::filesystem::path(TESSARO_BUILD_FOLDER) ? TESSARO_SOURCE_DATA_DIR : "";
-    const auto installed =
-        tessaro::FindInstalledData(programFolder, std::getenv("XDG_DATA_DIRS"), sourceData);
-    const tessaro::WorkingFolderChoice choice = tessaro::ChooseWorkingFolder(
-        std::filesystem::current_path(),
-        tessaro::UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), installed,
-        tessaro::LocaleLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
-                                std::getenv("LANG")));
+    const tessaro::WorkingFolderChoice choice =
+        tessaro::ChooseProgramWorkingFolder(QCoreApplication::applicationDirPath().toStdString(),
+                                            TESSARO_BUILD_FOLDER, TESSARO_SOURCE_DATA_DIR);
     if (choice.error)
         return Fail(*choice.error);
     std::error_code error;

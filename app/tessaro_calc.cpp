@@ -279,16 +279,9 @@ void PrintHelp(const WorkingDir& folder, const std::optional<std::string>& langu
 // "kparam.dat", otherwise the user's data folder, filled from the installed data on first use.
 WorkingFolderChoice CalcFolder() {
     std::error_code error;
-    const std::filesystem::path programFolder =
-        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-    // Run from its build folder, the calculator finds the data files of its source tree.
-    const std::filesystem::path sourceData =
-        programFolder == std::filesystem::path(TESSARO_BUILD_FOLDER) ? TESSARO_SOURCE_DATA_DIR : "";
-    return ChooseWorkingFolder(
-        std::filesystem::current_path(),
-        UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
-        FindInstalledData(programFolder, std::getenv("XDG_DATA_DIRS"), sourceData),
-        LocaleLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    return ChooseProgramWorkingFolder(
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path(), TESSARO_BUILD_FOLDER,
+        TESSARO_SOURCE_DATA_DIR);
 }
 
 }  // namespace

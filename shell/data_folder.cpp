@@ -1,5 +1,6 @@
 #include "shell/data_folder.h"
 
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -116,6 +117,18 @@ WorkingFolderChoice ChooseWorkingFolder(const fs::path& startFolder, const fs::p
         }
     }
     return {userFolder, std::nullopt};
+}
+
+WorkingFolderChoice ChooseProgramWorkingFolder(const fs::path& programFolder,
+                                               const fs::path& buildFolder,
+                                               const fs::path& sourceData) {
+    const std::optional<fs::path> installed =
+        FindInstalledData(programFolder, std::getenv("XDG_DATA_DIRS"),
+                          programFolder == buildFolder ? sourceData : "");
+    return ChooseWorkingFolder(
+        fs::current_path(), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+        installed,
+        LocaleLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
 }
 
 }  // namespace tessaro

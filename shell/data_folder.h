@@ -44,4 +44,12 @@ WorkingFolderChoice ChooseWorkingFolder(const std::filesystem::path& startFolder
                                         const std::optional<std::filesystem::path>& installed,
                                         const std::optional<std::string>& firstLanguage = {});
 
+// The folder a program works in, chosen as above from the current folder and the environment
+// (XDG_DATA_HOME, HOME, XDG_DATA_DIRS, and LC_ALL, LC_MESSAGES, LANG for the first start's
+// language), the program being in programFolder. A program run from buildFolder takes sourceData
+// as its installed data.
+WorkingFolderChoice ChooseProgramWorkingFolder(const std::filesystem::path& programFolder,
+                                               const std::filesystem::path& buildFolder,
+                                               const std::filesystem::path& sourceData);
+
 }  // namespace tessaro
