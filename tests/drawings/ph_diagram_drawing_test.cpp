@@ -6,11 +6,15 @@
 #include <QImage>
 #include <QPainter>
 
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 #include <filesystem>
 
 #include "drawings/ph_diagram_drawing.h"
 #include "drawings/ph_diagram_view.h"
+#include "project/form/ph_diagram_window.h"
+#include "project/form/project_form_window.h"
 #include "results/report_printing.h"
 #include "support/started_folder.h"
 #include "support/window_helpers.h"
@@ -145,6 +149,31 @@ TEST(PhDiagramPage, TheComparisonLaysTheCurrentVariantOverTheProject) {
     QImage without(view.size(), QImage::Format_RGB32);
     view.render(&without);
     EXPECT_NE(with, without) << "the variant's cycle is drawn over the project's";
+}
+
+}  // namespace
+}  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// The form's diagram button opens the diagram beside the form, which follows an entry at once.
+TEST(PhDiagramPage, TheFormsDiagramFollowsEveryRecalculation) {
+    test::StartedFolder folder;
+    ProjectFormWindow form(folder.state, folder.messages, ProjectFormHooks{});
+    form.show();
+    auto& button = test::Control(form, "Diagrammbutt");
+    button.setFocus();
+    test::Key(form, Qt::Key_Space);
+    ASSERT_NE(form.Diagram(), nullptr);
+    const auto& view = test::Control<PhDiagramView>(*form.Diagram(), "PhDiagram");
+    EXPECT_NEAR(view.Diagram().t0, -10, 1e-9);
+    auto& t0 = test::Control<QLineEdit>(form, "t0");
+    t0.setFocus();
+    t0.selectAll();
+    QTest::keyClicks(&t0, "-20");
+    QTest::keyClick(&t0, Qt::Key_Return);
+    EXPECT_NEAR(view.Diagram().t0, -20, 1e-9);
 }
 
 }  // namespace
