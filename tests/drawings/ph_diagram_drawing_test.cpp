@@ -40,14 +40,18 @@ Drawn Draw(test::StartedFolder& folder, const Variant& variant, QSize size) {
     Drawn drawn{QImage(size, QImage::Format_RGB32), {}};
     drawn.image.fill(Qt::white);
     QPainter painter(&drawn.image);
+    // The font of the picture files, at their size and at half of it.
+    QFont font("DejaVu Sans");
+    font.setPixelSize(size.width() >= 1000 ? 15 : 10);
+    painter.setFont(font);
     drawn.layout =
         DrawPhDiagram(painter, QRectF(QPointF(0, 0), QSizeF(size)), CycleDiagram(folder.state, f),
                       DiagramTexts(folder.state, f.refrigerant));
     return drawn;
 }
 
-TEST(PhDiagramDrawing, TextsStayInsideAndApartInGermanAndArabic) {
-    for (const char* language : {"GER", "ARA"}) {
+TEST(PhDiagramDrawing, TextsStayInsideAndApartInGermanEnglishAndArabic) {
+    for (const char* language : {"GER", "ENG", "ARA"}) {
         for (QSize size : {QSize(1000, 700), QSize(520, 380)}) {
             test::StartedFolder folder(language, language[0] == 'G' ? ',' : '.');
             for (const char* refrigerant : {"R22", "R404A", "PROPAN"}) {
