@@ -53,9 +53,13 @@ std::optional<FieldChange> ChangeOf(const Json& j) {
         const auto n = item->get<std::int64_t>();
         change.item = n >= 0 && n <= 1000 ? static_cast<int>(n) : 0;
     }
-    change.text = TextOf(j, "text");
-    if (change.item == 0 && !j.contains("text"))
+    // A change is either a choice or a text: a text beside an item is left out, as it is never
+    // written back.
+    if (change.item > 0)
+        return change;
+    if (!j.contains("text"))
         return std::nullopt;
+    change.text = TextOf(j, "text");
     return change;
 }
 

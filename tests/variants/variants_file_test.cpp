@@ -54,7 +54,8 @@ TEST(VariantsFile, PartsOfTheWrongShapeAreLeftOut) {
         "variants":[
           5, "x", {"name":"keep","investment":"lots","changes":[
              {"field":"RGart","item":2}, {"field":"", "item":1}, {"item":3}, {"field":"km"},
-             {"field":"Q0","text":"9"}, {"field":"km","item":-3,"text":"1"}, [1]]},
+             {"field":"Q0","text":"9"}, {"field":"km","item":-3,"text":"1"}, [1],
+             {"field":"km","item":2,"text":"7,5"}]},
           {"name":[1],"refrigerant":7}]})";
     std::string error;
     const std::optional<VariantSet> set = ParseVariants(text, &error);
@@ -67,7 +68,8 @@ TEST(VariantsFile, PartsOfTheWrongShapeAreLeftOut) {
     ASSERT_EQ(set->variants.size(), 2u);
     EXPECT_EQ(set->variants[0].investment, 0);
     EXPECT_EQ(set->variants[0].changes,
-              (std::vector<FieldChange>{{"RGart", 2, ""}, {"Q0", 0, "9"}, {"km", 0, "1"}}));
+              (std::vector<FieldChange>{
+                  {"RGart", 2, ""}, {"Q0", 0, "9"}, {"km", 0, "1"}, {"km", 2, ""}}));
     EXPECT_EQ(set->variants[1], Variant{});
     // Long names are cut on a character boundary; many variants and changes are capped.
     std::string many = R"({"format":"tessaro-variants","variants":[)";
