@@ -1,6 +1,6 @@
 #include "app/desktop_session.h"
 
-#include "drawings/ph_diagram_drawing.h"
+#include "project/form/ph_diagram_window.h"
 #include "project/form/project_form_window.h"
 #include "results/print_settings_dialog.h"
 #include "results/report_viewer_window.h"
@@ -53,10 +53,8 @@ void DesktopSession::ShowReportViewer(QWidget* parent, const ProjectForm* form) 
     ReportViewerWindow viewer(state_, printer_, messages_, printSettings, parent);
     if (form != nullptr) {
         // The diagram as the form shows the project when the report is printed.
-        viewer.SetSecondPage([this, form](QPainter& painter, const QRectF& paper) {
-            const VariantFigures figures = ProjectFigures(*form);
-            DrawPhDiagramPage(painter, paper, CycleDiagram(state_, figures),
-                              DiagramTexts(state_, figures.refrigerant));
+        viewer.SetSecondPage([form](QPainter& painter, const QRectF& paper) {
+            DrawProjectDiagramPage(painter, paper, *form);
         });
     }
     messages_.SetParent(&viewer);

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <string>
 
-#include "drawings/ph_diagram_drawing.h"
 #include "engine/app_state.h"
+#include "project/form/ph_diagram_window.h"
 #include "project/form/project_form_window.h"
 #include "results/print_settings_dialog.h"
 #include "results/report_printing.h"
@@ -137,10 +137,8 @@ int main(int argc, char** argv) {
         tessaro::FormHost host;
         tessaro::ProjectForm form(state, messages, host);
         form.Load();
-        const tessaro::VariantFigures figures = tessaro::ProjectFigures(form);
         tessaro::PrintReport(state, printer, "", [&](QPainter& painter, const QRectF& paper) {
-            tessaro::DrawPhDiagramPage(painter, paper, tessaro::CycleDiagram(state, figures),
-                                       tessaro::DiagramTexts(state, figures.refrigerant));
+            tessaro::DrawProjectDiagramPage(painter, paper, form);
         });
         std::printf("%s\n", printer.DocumentFile().string().c_str());
         return 0;

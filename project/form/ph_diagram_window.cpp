@@ -25,6 +25,12 @@ PhDiagramWindow::PhDiagramWindow(const ProjectForm& form, QWidget* parent)
     Follow();
 }
 
+void DrawProjectDiagramPage(QPainter& painter, const QRectF& paper, const ProjectForm& form) {
+    const VariantFigures figures = ProjectFigures(form);
+    DrawPhDiagramPage(painter, paper, CycleDiagram(form, figures),
+                      DiagramTexts(form.Shell(), figures.refrigerant));
+}
+
 void PhDiagramWindow::Follow() {
     const VariantFigures figures = ProjectFigures(form_);
     view_->Show(CycleDiagram(form_, figures), DiagramTexts(form_.Shell(), figures.refrigerant));

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QPainter;
+class QRectF;
 
 namespace tessaro {
 
@@ -22,5 +24,9 @@ class PhDiagramWindow : public QDialog {
     const ProjectForm& form_;
     PhDiagramView* view_;
 };
+
+// Draws the diagram of the form's project, as the form shows it now, on a page of paper: the
+// report's second page.
+void DrawProjectDiagramPage(QPainter& painter, const QRectF& paper, const ProjectForm& form);
 
 }  // namespace tessaro
