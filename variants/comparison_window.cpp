@@ -70,6 +70,30 @@ enum Entry {
 constexpr const char* kCsvFile = "TempPartVariants.csv";
 constexpr const char* kPdfFile = "TempPartVariants.pdf";
 
+// The widest a column of the table grows, in pixels.
+constexpr int kMaxColumnWidth = 160;
+
+// A column's name in two lines at most, each as wide as a column may be, the rest elided: a long
+// variant name is read in its header instead of being cut at both ends.
+QString HeaderText(const QString& name, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(name) <= width)
+        return name;
+    const QStringList words = name.split(' ', Qt::SkipEmptyParts);
+    QString first;
+    qsizetype used = 0;
+    while (used < words.size()) {
+        const QString longer = first.isEmpty() ? words[used] : first + ' ' + words[used];
+        if (!first.isEmpty() && metrics.horizontalAdvance(longer) > width)
+            break;
+        first = longer;
+        ++used;
+    }
+    first = metrics.elidedText(first, Qt::ElideRight, width);
+    if (used == words.size())
+        return first;
+    return first + '\n' + metrics.elidedText(words.mid(used).join(' '), Qt::ElideRight, width);
+}
+
 // The chart's figures: running cost, CO2 and, where a column has one, the TEWI.
 ComparisonChartData ChartOf(const Comparison& comparison, const ComparisonTable& table) {
     ComparisonChartData data;
@@ -388,9 +412,15 @@ void ComparisonWindow::ShowTable() {
             tableView_->setItem(int(r), int(col), item);
         }
     }
+    const QFontMetrics metrics(tableView_->horizontalHeader()->font());
+    for (int col = 0; col < tableView_->columnCount(); ++col) {
+        QTableWidgetItem* header = tableView_->horizontalHeaderItem(col);
+        header->setText(HeaderText(names[col], metrics, kMaxColumnWidth - 12));
+        header->setToolTip(names[col]);
+    }
     tableView_->resizeColumnsToContents();
     for (int col = 0; col < tableView_->columnCount(); ++col)
-        tableView_->setColumnWidth(col, std::min(tableView_->columnWidth(col), 160));
+        tableView_->setColumnWidth(col, std::min(tableView_->columnWidth(col), kMaxColumnWidth));
     if (current >= 0 && current < tableView_->columnCount())
         tableView_->setCurrentCell(0, current);
 }

@@ -45,11 +45,13 @@ TEST(ComparisonWindow, OpensFromTheFormButtonOnReleaseWithTheFieldInFocus) {
     EXPECT_EQ(opened.size(), 2u);
 }
 
+constexpr const char* kRetrofit = "R407C retrofit with new seals and filter driers";
+
 struct ComparisonFolder : test::StartedFolder {
     ComparisonFolder() : test::StartedFolder("ENG"), form(state, messages, host) {
         VariantSet set;
         set.tewi.charge = 12;
-        set.variants = {{"Floating", "", {{"RGart", 5, ""}}, 800}, {"R407C", "R407C", {}, 300}};
+        set.variants = {{"Floating", "", {{"RGart", 5, ""}}, 800}, {kRetrofit, "R407C", {}, 300}};
         EXPECT_TRUE(WriteVariantsFile(state.dir, set));
         form.Load();
     }
@@ -73,7 +75,13 @@ TEST(ComparisonWindow, ShowsTheColumnsFitsTheScreenAndNamesEveryControl) {
     EXPECT_FALSE(table.item(1, 2)->font().bold());
     EXPECT_EQ(table.item(0, 2)->text(), QChar(0x200E) + QString("R407C"));
     EXPECT_EQ(table.item(0, 2)->data(Qt::AccessibleTextRole).toString(),
-              "R407C, Refrigerant: R407C");
+              QString(kRetrofit) + ", Refrigerant: R407C");
+    // A long name is read in two lines of its header, and whole in its tooltip.
+    QTableWidgetItem& longName = *table.horizontalHeaderItem(2);
+    EXPECT_TRUE(longName.text().startsWith("R407C retrofit")) << longName.text().toStdString();
+    EXPECT_EQ(longName.text().count('\n'), 1);
+    EXPECT_EQ(longName.toolTip(), kRetrofit);
+    EXPECT_LE(table.columnWidth(2), 160);
     EXPECT_NE(Control(window, "ComparisonChart").accessibleDescription().indexOf("Floating"), -1);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisible() ||
@@ -113,7 +121,7 @@ TEST(ComparisonWindow, KeyboardCommandsChangeAndSaveTheVariants) {
     EXPECT_EQ(folder.Saved().variants.front().name, "Floating");
     folder.messages.answer = MessageAnswer::Yes;
     Key(window, Qt::Key_Space);
-    EXPECT_EQ(folder.Saved().variants.front().name, "R407C");
+    EXPECT_EQ(folder.Saved().variants.front().name, kRetrofit);
     EXPECT_EQ(folder.messages.shown.back().text, "Delete the variant Floating?");
     // The project's own column cannot be deleted.
     table.setCurrentCell(0, 0);
@@ -141,7 +149,8 @@ TEST(ComparisonWindow, PrintsToPdfAndExportsCsvWithoutTouchingTheProject) {
     EXPECT_EQ(folder.temp.Read("TempPartVariants.pdf").substr(0, 5), "%PDF-");
     window.ExportCsv();
     const std::string csv = folder.temp.Read("TempPartVariants.csv");
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\"\",\"Project\",\"Floating\",\"R407C\"");
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "\"\",\"Project\",\"Floating\",\"" + std::string(kRetrofit) + "\"");
     EXPECT_NE(folder.messages.shown.back().text.find("TempPartVariants.csv"), std::string::npos);
     EXPECT_EQ(folder.temp.Read("TempPart.dat"), project);
     EXPECT_EQ(folder.temp.Read("energk.dat"), energy);
