@@ -1,8 +1,8 @@
 // window-preview: a developer's look at one window alone, on the working folder it is started in,
 // before the main window that opens it exists. Not part of the program users get.
 //
-//   window-preview form|viewer|print-settings|help [--lang CODE] [--png FILE] [--size WxH]
-//                  [--pdf]
+//   window-preview form|viewer|print-settings|help|comparison|variant [--lang CODE]
+//                  [--png FILE] [--size WxH] [--pdf]
 //
 // --lang switches the language for this look only; --png renders the window into a picture file
 // and quits instead of showing it; --size gives the form or the report view another size (as it
@@ -25,6 +25,7 @@
 #include "ui/message_box.h"
 #include "ui/printer_setup.h"
 #include "ui/qt_printer.h"
+#include "ui/qt_translations.h"
 #include "variants/comparison_window.h"
 #include "variants/variant_dialog.h"
 
@@ -95,6 +96,8 @@ int main(int argc, char** argv) {
         tessaro::LoadAllCaptions(state.dir, options.language, state.captions);
         tessaro::LoadInfoTexts(state.dir, options.language, state.captions);
     }
+    // Qt's own buttons speak the language, as the main window makes them.
+    tessaro::ui::UseQtTranslations(state.settings.LanguageCode);
     tessaro::ui::QtPrinter printer(state.dir.Path() / "ergEN1.pdf");
     tessaro::ui::QtMessageBox messages;
     const auto printSettings = [&](QWidget* parent) {
