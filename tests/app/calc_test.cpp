@@ -126,34 +126,6 @@ TEST_F(CalcTest, ReopeningRestoresThePlantAsShown) {
     EXPECT_EQ(Line(Run({}), "Tc"), "Tc=45");
 }
 
-// Focus, Tab and the mouse over a caption show help only.
-TEST_F(CalcTest, LookingChangesNothing) {
-    ASSERT_EQ(Run({"enter", "betrstd", "5"}).status, 0);
-    const std::string energy = temp.Read("energk.dat");
-    const Outcome plain = Run({});
-    for (const char* action : {"focus", "hover"}) {
-        const Outcome looked =
-            Run({action, action == std::string("focus") ? "AnwendBereich" : "Label17"});
-        EXPECT_EQ(looked.out, plain.out) << action;
-        EXPECT_EQ(temp.Read("energk.dat"), energy) << action;
-    }
-}
-
-// Texts that are no number, or lie outside a box's range, are refused with a message that names
-// the box; nothing is computed from them.
-TEST_F(CalcTest, NumbersOutsideTheirRangeAreRefused) {
-    const Outcome plain = Run({});
-    const Outcome o = Run({"enter", "t0", "abc", "enter", "Tc", "", "enter", "Q0", "1e308", "enter",
-                           "EnergKost", "-300", "enter", "tambient", "61"});
-    ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(LabelLines(o), LabelLines(plain));
-    for (const char* message :
-         {"message: to :\r\nBitte eine Zahl von -60 °C bis 70 °C eingeben.\n", "message: tc :\r\n",
-          "message: Qo :\r\n", "message: Strompreis :\r\n", "message: Umgebungstemperatur :\r\n"})
-        EXPECT_NE(o.out.find(message), std::string::npos) << message;
-    EXPECT_EQ(temp.Read("energk.dat"), "18,0.75,0.28,365,0.38\r\n");
-}
-
 // O.K. that cannot write the project says which file and why, keeps the old files whole, and
 // leaves the form open (exit status 1 for a script).
 TEST_F(CalcTest, AFailedSaveSaysSoAndKeepsEverything) {
