@@ -11,8 +11,8 @@
 
 #include "shell/help_text.h"
 #include "shell/shell_state.h"
+#include "support/window_helpers.h"
 #include "ui/picture_button.h"
-#include "window_probe.h"
 
 namespace tessaro {
 namespace {
@@ -57,7 +57,7 @@ TEST_F(HelpBox, CaptionsInTwoLanguagesAndTabOrder) {
     HelpBoxDialog dialog(state);
     EXPECT_TRUE(Text(dialog)->isReadOnly() &&
                 Child<QFrame>(dialog, "pn1")->contentsRect().contains(Text(dialog)->geometry()));
-    EXPECT_EQ(test::TabOrder(dialog, Text(dialog), 3), "InfoText Command3D1 InfoText");
+    EXPECT_EQ(test::TabOrder(dialog, "InfoText", 3), "InfoText Command3D1 InfoText");
 }
 
 // Showing centres the dialog; a help context other than 0 chooses the second text once and is

@@ -14,9 +14,9 @@
 #include "shell/main_commands.h"
 #include "shell/shell_state.h"
 #include "shell/start_up.h"
+#include "support/window_helpers.h"
 #include "ui/picture_button.h"
 #include "ui/qt_translations.h"
-#include "window_probe.h"
 
 namespace tessaro {
 namespace {
@@ -104,7 +104,7 @@ TEST_F(Main, EveryCaptionFromItsEntryInTwoLanguages) {
 TEST_F(Main, TabOrderPictureButtonsOnTheirReleaseAndTheMenu) {
     auto window = Make();
     window->FirstActivation();
-    EXPECT_EQ(test::TabOrder(*window, Child(*window, "Command3D6"), 5),
+    EXPECT_EQ(test::TabOrder(*window, "Command3D6", 5),
               "Command3D6 PriButt Command3D1 Command3D11 Command3D6");
     messages.answer = MessageAnswer::No;
     const std::pair<const char*, std::function<size_t()>> commands[] = {

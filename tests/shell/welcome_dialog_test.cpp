@@ -11,9 +11,9 @@
 #include "shell/field_reader.h"
 #include "shell/shell_state.h"
 #include "shell/start_up.h"
+#include "support/window_helpers.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
-#include "window_probe.h"
 
 namespace tessaro {
 namespace {
@@ -143,7 +143,7 @@ TEST_F(Welcome, UnavailableLanguagesTabOrderAndKeys) {
     }
     Start("GER");
     WelcomeDialog dialog(state, messages);
-    EXPECT_EQ(test::TabOrder(dialog, Child(dialog, "PICENG"), 20),
+    EXPECT_EQ(test::TabOrder(dialog, "PICENG", 20),
               "PICENG Engopt PICGER GERopt PICFRA PICESP PICNDL PICITA PICPOR PICSWE PICRUS "
               "PICPOL PICTRK PICROM PICGre PICHUN Picbul PicARA OKbutt PICENG");
     for (const auto& [code, key] :
