@@ -1,5 +1,6 @@
 #include "project/form/project_form.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "engine/app_state.h"
@@ -370,15 +371,16 @@ void ProjectForm::Focus(FieldId field) {
 }
 
 bool ProjectForm::AnswersMouseOver(std::string_view control) {
-    for (const auto& [name, field] : kHelpOf) {
-        if (name == control)
-            return true;
-    }
-    for (std::string_view name : kHiding) {
-        if (name == control)
-            return true;
-    }
-    return false;
+    const std::vector<std::string_view> controls = MouseOverControls();
+    return std::ranges::find(controls, control) != controls.end();
+}
+
+std::vector<std::string_view> ProjectForm::MouseOverControls() {
+    std::vector<std::string_view> controls;
+    for (const auto& [name, field] : kHelpOf)
+        controls.push_back(name);
+    controls.insert(controls.end(), std::begin(kHiding), std::end(kHiding));
+    return controls;
 }
 
 void ProjectForm::MouseOver(std::string_view control) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/calculation_run.h"
 #include "engine/operating_values.h"
@@ -68,6 +69,9 @@ class ProjectForm {
     void MouseOver(std::string_view control);
     // Whether the form answers the mouse moving over this control.
     static bool AnswersMouseOver(std::string_view control);
+    // Every control whose mouse-over the form answers: the caption labels and panels that show a
+    // field's help, then those that hide it.
+    static std::vector<std::string_view> MouseOverControls();
 
     // The command buttons, on release. O.K. closes the form only when every file was written;
     // otherwise a message names the file and the reason, and everything entered stays.

@@ -84,13 +84,6 @@ constexpr FieldCaption kFieldCaptions[] = {
     {FieldId::Verdichterbauart, "Label33", 'M', 12, "", nullptr},
 };
 
-// The controls whose mouse-over the form answers: caption labels and panels.
-constexpr const char* kMouseOverControls[] = {
-    "Label17",  "Label14",  "Label15",  "Label16",  "Label19", "Label7",  "Pn44",
-    "Label8",   "Pn45",     "Label31",  "Label20",  "Label21", "Label22", "Label23",
-    "Label24",  "Label2",   "Label4",   "Label9",   "Label18", "Label34", "Label35",
-    "Frame3D4", "Panel3D1", "Panel3D2", "Panel3D4", "PNRG"};
-
 const QColor kPanelColour(236, 240, 244);
 const QColor kHotLine(196, 60, 48);
 const QColor kColdLine(40, 96, 176);

@@ -62,13 +62,6 @@ std::vector<int> Items(const ProjectForm& form) {
     return items;
 }
 
-// The mouse-over table's controls.
-const std::vector<std::string> kHoverControls = {
-    "Label17",  "Label14",  "Label15",  "Label16",  "Label19", "Label7",  "Pn44",
-    "Label8",   "Pn45",     "Label31",  "Label20",  "Label21", "Label22", "Label23",
-    "Label24",  "Label2",   "Label4",   "Label9",   "Label18", "Label34", "Label35",
-    "Frame3D4", "Panel3D1", "Panel3D2", "Panel3D4", "PNRG"};
-
 // A number text a user might type into a box: mostly sensible, sometimes beyond its range or no
 // number at all, with a point or a comma.
 std::string NumberText(FieldId field, std::mt19937& random) {
@@ -137,7 +130,8 @@ class SessionProperty : public ::testing::Test {
         if (roll < 80)
             return {Kind::Focus, OneOf(Fields(roll % 2 == 0), random), 0, {}};
         if (roll < 90)
-            return {Kind::Hover, FieldId::Q0, 0, OneOf(kHoverControls, random)};
+            return {Kind::Hover, FieldId::Q0, 0,
+                    std::string(OneOf(ProjectForm::MouseOverControls(), random))};
         return {roll < 95 ? Kind::Calculate : Kind::Print, FieldId::Q0, 0, {}};
     }
 

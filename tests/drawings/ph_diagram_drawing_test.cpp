@@ -104,9 +104,7 @@ TEST(PhDiagramPage, PrintsAfterTheReportsOwnPage) {
     ProjectForm form(folder.state, folder.messages, host);
     form.Load();
     const auto page = [&](QPainter& painter, const QRectF& paper) {
-        const VariantFigures f = ProjectFigures(form);
-        DrawPhDiagramPage(painter, paper, CycleDiagram(folder.state, f),
-                          DiagramTexts(folder.state, f.refrigerant));
+        DrawProjectDiagramPage(painter, paper, form);
     };
     ui::RecordingPrinter printer(11906, 16838);
     PrintReport(folder.state, printer, "", page);
