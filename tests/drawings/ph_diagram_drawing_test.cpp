@@ -90,12 +90,6 @@ TEST(PhDiagramDrawing, ThePictureFollowsTheEvaporatingTemperature) {
     EXPECT_EQ(before.image, again.image);
 }
 
-}  // namespace
-}  // namespace tessaro
-
-namespace tessaro {
-namespace {
-
 // The report printed with the diagram as its second page: the report's page ends, the drawing
 // follows on a page of its own, then the document ends; into a PDF, two pages.
 TEST(PhDiagramPage, PrintsAfterTheReportsOwnPage) {
@@ -152,12 +146,6 @@ TEST(PhDiagramPage, TheComparisonLaysTheCurrentVariantOverTheProject) {
     view.render(&without);
     EXPECT_NE(with, without) << "the variant's cycle is drawn over the project's";
 }
-
-}  // namespace
-}  // namespace tessaro
-
-namespace tessaro {
-namespace {
 
 // The form's diagram button opens the diagram beside the form, which follows an entry at once.
 TEST(PhDiagramPage, TheFormsDiagramFollowsEveryRecalculation) {
