@@ -246,6 +246,7 @@ TEST_F(CalcTest, UsageErrorsAndCancelWriteNothing) {
     EXPECT_EQ(Run({"type", "Q0", "9", "cancel"}).status, 0);
     EXPECT_EQ(temp.Read("TempPart.dat"), project) << "cancel saves nothing";
     EXPECT_EQ(Run({"pick", "AnwendBereich", "7"}).status, 0) << "the last item";
+    EXPECT_EQ(Run({"hover", "PNRG"}).status, 0) << "a panel over which the help hides";
 }
 
 }  // namespace
