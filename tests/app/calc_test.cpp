@@ -119,6 +119,8 @@ TEST_F(CalcTest, ReopeningRestoresThePlantAsShown) {
     const Outcome reopened = Run({});
     EXPECT_EQ(reopened.out, closed.out);
     EXPECT_EQ(Line(reopened, "tSLeit"), "tSLeit=15");
+    temp.CopyFromData({"Caption.RUS", "VerbCapt.RUS", "TessaroCap.RUS", "infoTXT.RUS"});
+    EXPECT_EQ(LabelLines(Run({"--lang", "RUS"})), LabelLines(closed)) << "reopened in Russian";
 
     std::string project = temp.Read("TempPart.dat");
     project.replace(project.find("\"55\""), 4, "\"56\"");  // Q0 changed by another program

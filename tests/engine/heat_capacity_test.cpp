@@ -15,12 +15,13 @@ double Cp(std::string_view name, int kind, double T, HeatCapacityContext context
     return HeatCapacity(name, kKinds[kind], T, context).value_or(NAN);
 }
 
-// Every refrigerant with a correlation of the B, BL or cubic form: its factor k of each kind, its
-// molar mass and exponent factor F, the cubic's a, b, c, d. Form S is B with k = 0.863 + 0.029
-// tSuction / 30 for evaporating and suction. At 273.15 K by hand: B = 0.195387029, BL =
+// Refrigerants of every correlation form (B, BL, S, cubic), every exponent factor F other than the
+// usual one and the refrigerants in use today: the factor k of each kind, the molar mass, F and the
+// cubic's a, b, c, d. Form S is B with k = 0.863 + 0.029 tSuction / 30 for evaporating and
+// suction. At 273.15 K by hand: B = 0.195387029, BL =
 // 0.226370715, so R22 evaporating 4.1866 * 0.812 * B = 0.664221958, R12 4.1866 * 0.648 * BL =
 // 0.614124916.
-TEST(HeatCapacity, EveryRefrigerantOfTheBAndCubicForms) {
+TEST(HeatCapacity, EveryCorrelationFormAndTheRefrigerantsInUse) {
     EXPECT_NEAR(Cp("R22", 0, 273.15), 0.664221958, 1e-8);
     EXPECT_NEAR(Cp("R12", 0, 273.15), 0.614124916, 1e-8);
     struct Row {
@@ -30,28 +31,17 @@ TEST(HeatCapacity, EveryRefrigerantOfTheBAndCubicForms) {
     };
     // clang-format off
     const Row rows[] = {
-        {"R12", 'L', {0.648, 0.648, 0.645}, 120.92}, {"R13", 'B', {0.81, 0.86, 1}, 104.5},
-        {"R13B1", 'B', {0.53, 0.6, 0.64}, 149}, {"R22", 'B', {0.812, 0.785, 0.86}, 86.48},
-        {"R502 ISC_69L R403B", 'S', {0, 0, 0.908}, 111.6}, {"R152A", 'B', {1.16, 1.17, 1.36}, 66.1},
-        {"PROPYLEN R1270", 'L', {1.6, 1.6, 1.78}, 42.08},
+        {"R12", 'L', {0.648, 0.648, 0.645}, 120.92},
+        {"R13", 'B', {0.81, 0.86, 1}, 104.5},
+        {"R22", 'B', {0.812, 0.785, 0.86}, 86.48},
+        {"R502 ISC_69L R403B", 'S', {0, 0, 0.908}, 111.6},
         {"R134A", 'B', {1.028, 1.029, 1.125}, 102},
-        {"R413A ISC_49", 'B', {1.028, 1.029, 1.075}, 108.42549},
         {"R410A", 'B', {0.97, 0.97, 1.2}, 81},
-        {"R401A", 'B', {0.863, 0.863, 0.885}, 100.8191}, {"R404A", 'B', {1.053, 1.053, 1.14}, 97.6},
+        {"R404A", 'B', {1.053, 1.053, 1.14}, 97.6},
         {"R409A", 'B', {0.832, 0.832, 0.855}, 97.4, {}, 1.033},
-        {"HX4", 'L', {0.9, 0.9, 0.97}, 90.80},
         {"R408A", 'B', {0.95, 0.95, 1.05}, 87, {}, 1.039},
-        {"R407A", 'B', {0.98, 0.98, 1.039}, 90.1},
-        {"R401B", 'B', {0.837, 0.837, 0.858}, 98.2267},
-        {"R402B", 'B', {0.889, 0.889, 0.94}, 98.3638},
-        {"R402A", 'B', {0.929, 0.929, 1.007}, 105.7524}, {"RS45", 'B', {1.05, 0.94, 1.2}, 106.6},
         {"R407C AC9000", 'B', {0.995, 0.995, 0.995}, 80.13, {}, 1.034},
         {"R227", 'L', {0.8, 0.8, 0.91}, 170.03, {}, 1.057},
-        {"FX_90", 'B', {0.98, 1.06, 1.07}, 109.3},
-        {"ISC_59 R417A", 'B', {1.41, 0.93, 1.27}, 106.6},
-        {"ISC_89", 'B', {0.842, 0.93, 1.12}, 113.9},
-        {"ISC_29 R422D", 'B', {1.02, 1.08, 1.233}, 109.8},
-        {"ISC_79 R422A", 'B', {1.02, 1.11, 1.348}, 113.5},
         {"R11", 'C', {1, 1, 1}, 137.38, {-0.55657, 0.010236, -3.43685e-5, 4.33378e-8}},
         {"R23", 'C', {1, 1, 1}, 70.01, {-37.2336, 0.511656, -0.00231769, 3.53585e-6}},
         {"PROPAN R290", 'C', {1.09, 1.12, 1.173}, 44.09,
@@ -60,7 +50,6 @@ TEST(HeatCapacity, EveryRefrigerantOfTheBAndCubicForms) {
          {-0.0847423, 0.00679624, -3.21809e-6, -4.03637e-10}},
         {"R507", 'C', {1, 1, 1}, 98.9, {0.2180099, 2.362732e-3, -3.041841e-7, -1.141106e-9}},
         {"CO2 R744", 'C', {0.44, 0.44, 0.725}, 44, {1.9487, 8.23487e-4, 5.44138e-6, -3.62452e-9}},
-        {"R723", 'C', {0.75, 0.79, 0.73}, 23, {1.9487, 8.23487e-4, 5.44138e-6, -3.62452e-9}},
         {"AMMONIAK R717", 'C', {1, 1, 1}, 17.03, {1.9487, 8.23487e-4, 5.44138e-6, -3.62452e-9}},
     };
     // clang-format on
